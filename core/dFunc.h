@@ -1,0 +1,112 @@
+#pragma once
+// The client core: settings and shared state, service requests, reply records, time
+// texts, the usage log. Qt-free; texts are bytes in the client's code page
+// (Windows-1252) held in std::string.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ClientState.h"
+#include "Clock.h"
+#include "IniFile.h"
+
+namespace velomira {
+
+// ---- Installation layout and settings ---------------------------------------------
+
+struct CategoryInfo {
+  const char* DisplayName;
+  const char* Word;  // names the lookup files and button pictures
+  int ServiceCode;   // identifies the category in usage-log lines
+  const char* Description;
+};
+// The nine categories in display order (position 1 is index 0).
+extern const std::array<CategoryInfo, CategoryCount> CategoryTable;
+
+inline constexpr std::uint16_t CredentialKey = 31573;
+
+void LoadSettingsPaths();
+void ReadCategoryDatFiles(bool create);
+void ReadCategoryUrlFiles(bool create);
+void BuildCategoryChoiceLists();
+std::string ServiceRoot();  // velomira.Ini [SERVICE] ROOT
+std::string WebRoot();      // velomira.Ini [SERVICE] WEB
+std::string VersionLabel(int version);  // "version-1.05"; empty when the label stays as designed
+
+// Lookup files: written with CR LF through a temporary sibling and a rename (a reader
+// never sees half a file); read with CR LF or LF. A missing file reads as no lines.
+bool WriteLookupFile(const std::string& path, const TextList& lines);
+TextList ReadLookupFile(const std::string& path);
+
+// File names compare case-insensitively: the exact path when it exists, otherwise the
+// path whose components match case-insensitively, otherwise the path as given.
+std::string ResolvePathCase(const std::string& path);
+bool FileExistsAnyCase(const std::string& path);
+
+// ---- Service requests --------------------------------------------------------------
+
+std::string HttpPostText(const std::string& url);
+std::string HttpGetStream(const std::string& url);
+bool HttpGetFile(const std::string& url, const std::string& path);
+std::string UrlEncode(std::string_view text);
+
+// ---- Reply records, text and time helpers ------------------------------------------
+
+inline constexpr char RecordSeparator = '\x02';
+inline constexpr char FieldSeparator = '\x01';
+inline constexpr std::size_t ReplyHeaderLength = 32;
+
+int ReplyCode(std::string_view reply);          // 0 for empty or non-digit codes
+std::string_view ReplyBody(std::string_view reply);  // from character 33; empty when shorter
+bool IsSuccessCode(int code);                   // 100-199
+
+void SplitText(std::string_view text, std::string_view delimiter, std::vector<std::string>& list);
+std::string FieldAt(std::string_view text, std::string_view delimiter, int index);
+// Field index of a split record; a missing field is empty.
+const std::string& RecordField(const std::vector<std::string>& fields, std::size_t index);
+
+void LoadPresetList();
+// Fills a preset list from a PresetList reply; false (list untouched) when the body is empty.
+bool ParsePresetReply(std::string_view reply, PresetList& presets);
+
+extern const std::array<const char*, 12> HourPrefixes;
+extern const std::array<const char*, 7> DayNames;   // Sunday first
+extern const std::array<const char*, 12> MonthNames;
+
+std::string FormatTimeRange(std::string_view startEnd);
+std::string FormatShortTime(std::string_view time);
+std::string FormatMonthDayTime(std::string_view time);
+std::string FormatPresetTime(std::string_view startEnd, std::string_view kind);
+std::string FormatPlayTime(std::string_view startField);  // "pltm" + "hhnnss"
+int ProgramState(std::string_view startEnd);
+void UpdateCurrentTime();
+std::string UtcStamp();
+
+std::string ScrambleText(std::string_view text, std::uint16_t key);
+std::string UnscrambleText(std::string_view text, std::uint16_t key);
+std::string DoubleAmpersands(std::string_view text);
+int ToInt(double value);
+
+// Code page conversion for the windows.
+std::string ToUtf8(std::string_view codePageText);
+std::string FromUtf8(std::string_view utf8Text);
+
+// ---- Usage log -----------------------------------------------------------------------
+
+enum class UsageLines { Program, Station, StationBanner, TargetBanner, SubCategoryBanner,
+                        TopCategoryBanner, WindowBanner };
+// Appends one line (without CR LF) to a text-lines field of the usage record.
+void AddUsageLine(UsageLines field, const std::string& line);
+std::string UsageLogName();   // logout time without its comma + MemberId + ".log"
+std::string BuildUsageLogText();  // the lines joined by CR LF
+void SendUsageLog();
+
+// ---- Archives ------------------------------------------------------------------------
+
+// Unpacks every entry of a ZIP file into folder; entries that would land outside it
+// (absolute names, "..", links) are skipped. False when the archive could not be read.
+bool ExtractAll(const std::string& zipPath, const std::string& folder);
+
+}  // namespace velomira

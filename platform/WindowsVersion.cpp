@@ -1,0 +1,7 @@
+#include "WindowsVersion.h"
+
+namespace velomira {
+
+std::string WindowsVersionName() { return {}; }
+
+}  // namespace velomira

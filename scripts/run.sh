@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds, starts the reference service on 127.0.0.1:8470 (seeding it on first start)
+# and starts the client from build/app/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/build.sh"
+data="$root/build/service-data"
+mkdir -p "$data"
+seed=()
+[ -f "$data/velomira.db" ] || seed=(--seed)
+"$root/build/bin/velomira-service" --data "$data" "${seed[@]}" >"$root/build/service.log" 2>&1 &
+service=$!
+trap 'kill $service 2>/dev/null' EXIT
+sleep 1
+echo "Service running on http://127.0.0.1:8470 (log: build/service.log)."
+if [ -x "$root/build/app/Velomira" ]; then
+  "$root/build/app/Velomira"
+  # The launcher starts the main program and ends; stay until the client closes.
+  while pgrep -x VelomiraMain >/dev/null; do sleep 1; done
+else
+  echo "The client is not built yet; the service keeps running until you press Ctrl+C."
+  wait $service
+fi
