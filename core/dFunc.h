@@ -35,6 +35,10 @@ std::string ServiceRoot();  // velomira.Ini [SERVICE] ROOT
 std::string WebRoot();      // velomira.Ini [SERVICE] WEB
 std::string VersionLabel(int version);  // "version-1.05"; empty when the label stays as designed
 
+// Replaces path with content through a sibling temporary file and a rename; keeps the
+// old file's mode; "user.ini" and "proxy.ini" (any case) are always owner-only (0600).
+bool ReplaceFileAtomically(const std::string& path, const std::string& content);
+
 // Lookup files: written with CR LF through a temporary sibling and a rename (a reader
 // never sees half a file); read with CR LF or LF. A missing file reads as no lines.
 bool WriteLookupFile(const std::string& path, const TextList& lines);

@@ -1,0 +1,190 @@
+#include "IniFile.h"
+
+#include <sys/stat.h>
+
+#include <charconv>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <mutex>
+#include <optional>
+#include <sstream>
+#include <string_view>
+#include <vector>
+
+#include "AsciiText.h"
+#include "dFunc.h"
+
+namespace velomira {
+
+namespace {
+
+// Two threads writing the same file must not lose each other's change between the
+// read and the rename.
+std::mutex g_writeLock;
+
+struct IniText {
+  std::vector<std::string> Lines;  // without line ends
+  std::string LineEnd = "\r\n";    // the file's own style, kept on rewrite
+};
+
+IniText LoadIni(const std::string& path) {
+  IniText ini;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return ini;
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  const std::string text = buffer.str();
+  if (text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos) ini.LineEnd = "\n";
+
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    ini.Lines.emplace_back(text, start, end - start);
+    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
+    start = end + 1;
+  }
+  return ini;
+}
+
+// The section name of a "[name]" line.
+std::optional<std::string_view> SectionName(std::string_view line) {
+  line = TrimBlanks(line);
+  if (line.size() < 2 || line.front() != '[') return std::nullopt;
+  const std::size_t close = line.find(']');
+  if (close == std::string_view::npos) return std::nullopt;
+  return TrimBlanks(line.substr(1, close - 1));
+}
+
+struct KeyLine {
+  std::string_view Key, Value;
+};
+
+std::optional<KeyLine> SplitKeyLine(std::string_view line) {
+  const std::size_t equals = line.find('=');
+  if (equals == std::string_view::npos) return std::nullopt;
+  return KeyLine{TrimBlanks(line.substr(0, equals)), TrimBlanks(line.substr(equals + 1))};
+}
+
+// Line numbers of a section: the header line and one past its last line.
+struct SectionSpan {
+  std::size_t Header, End;
+};
+
+std::optional<SectionSpan> FindSection(const IniText& ini, const std::string& section) {
+  for (std::size_t i = 0; i < ini.Lines.size(); ++i) {
+    const auto name = SectionName(ini.Lines[i]);
+    if (!name || !EqualsNoCase(*name, TrimBlanks(section))) continue;
+    std::size_t end = i + 1;
+    while (end < ini.Lines.size() && !SectionName(ini.Lines[end])) ++end;
+    return SectionSpan{i, end};
+  }
+  return std::nullopt;
+}
+
+std::optional<std::size_t> FindKey(const IniText& ini, const SectionSpan& span, const std::string& key) {
+  for (std::size_t i = span.Header + 1; i < span.End; ++i) {
+    const auto entry = SplitKeyLine(ini.Lines[i]);
+    if (entry && !entry->Key.empty() && EqualsNoCase(entry->Key, TrimBlanks(key))) return i;
+  }
+  return std::nullopt;
+}
+
+// Where a write goes: the existing file whatever its case, else the given name inside
+// the existing folder whatever its case.
+std::string WriteTarget(const std::string& path) {
+  const std::string resolved = ResolvePathCase(path);
+  struct stat info {};
+  if (::stat(resolved.c_str(), &info) == 0) return resolved;
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return path;
+  return ResolvePathCase(path.substr(0, slash + 1)) + path.substr(slash + 1);
+}
+
+}  // namespace
+
+IniFile::IniFile(std::string path) : path_(std::move(path)) {}
+
+std::string IniFile::ReadString(const std::string& section, const std::string& key,
+                                const std::string& fallback) const {
+  try {
+    const IniText ini = LoadIni(ResolvePathCase(path_));
+    const auto span = FindSection(ini, section);
+    if (!span) return fallback;
+    const auto line = FindKey(ini, *span, key);
+    if (!line) return fallback;
+    return std::string(SplitKeyLine(ini.Lines[*line])->Value);
+  } catch (...) {
+    return fallback;
+  }
+}
+
+int IniFile::ReadInteger(const std::string& section, const std::string& key, int fallback) const {
+  const std::string text = ReadString(section, key, {});
+  std::string_view digits = text;
+  bool negative = false;
+  if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
+    negative = digits.front() == '-';
+    digits.remove_prefix(1);
+  }
+  int base = 10;
+  if (digits.starts_with("$")) {
+    base = 16;
+    digits.remove_prefix(1);
+  } else if (digits.starts_with("0x") || digits.starts_with("0X")) {
+    base = 16;
+    digits.remove_prefix(2);
+  }
+  long long value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return fallback;
+  if (negative) value = -value;
+  if (value < INT32_MIN || value > INT32_MAX) return fallback;
+  return static_cast<int>(value);
+}
+
+bool IniFile::ReadBool(const std::string& section, const std::string& key, bool fallback) const {
+  return ReadInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+bool IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  try {
+    std::lock_guard lock(g_writeLock);
+    const std::string target = WriteTarget(path_);
+    IniText ini = LoadIni(target);
+    const std::string keyName(TrimBlanks(key));
+    const std::string entry = keyName + "=" + value;
+
+    if (const auto span = FindSection(ini, section)) {
+      if (const auto line = FindKey(ini, *span, key)) {
+        const std::string written(SplitKeyLine(ini.Lines[*line])->Key);  // keep the file's spelling
+        ini.Lines[*line] = written + "=" + value;
+      } else {
+        // After the section's last non-blank line, so a blank separator stays last.
+        std::size_t insertAt = span->End;
+        while (insertAt > span->Header + 1 && TrimBlanks(ini.Lines[insertAt - 1]).empty()) --insertAt;
+        ini.Lines.insert(ini.Lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
+      }
+    } else {
+      ini.Lines.push_back("[" + std::string(TrimBlanks(section)) + "]");
+      ini.Lines.push_back(entry);
+    }
+
+    std::string content;
+    for (const std::string& line : ini.Lines) content += line + ini.LineEnd;
+    return ReplaceFileAtomically(target, content);
+  } catch (...) {
+    return false;
+  }
+}
+
+bool IniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+  return WriteString(section, key, std::to_string(value));
+}
+
+bool IniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+  return WriteString(section, key, value ? "1" : "0");
+}
+
+}  // namespace velomira
