@@ -1,0 +1,180 @@
+// Unpacking of skin and update packages. libzip has no extract-all call, so every
+// entry is placed by hand, and nothing an archive says may write outside the target
+// folder: unsafe names and link entries are skipped, folders are entered one step at a
+// time without following links, and files are opened without following links.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zip.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dFunc.h"
+
+namespace velomira {
+
+namespace {
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd = -1) : fd_(fd) {}
+  FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+  FileDescriptor& operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) {
+      Close();
+      fd_ = other.fd_;
+      other.fd_ = -1;
+    }
+    return *this;
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor() { Close(); }
+
+  int Get() const { return fd_; }
+  bool Valid() const { return fd_ >= 0; }
+
+ private:
+  void Close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+  }
+  int fd_;
+};
+
+struct ArchiveCloser {
+  void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+using Archive = std::unique_ptr<zip_t, ArchiveCloser>;
+
+struct EntryCloser {
+  void operator()(zip_file_t* file) const { zip_fclose(file); }
+};
+using Entry = std::unique_ptr<zip_file_t, EntryCloser>;
+
+// The path components of a safe entry name; empty when the entry must be skipped.
+std::vector<std::string> SafeComponents(std::string_view name) {
+  if (name.empty() || name.front() == '/') return {};
+  if (name.find('\\') != std::string_view::npos || name.find(':') != std::string_view::npos)
+    return {};
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (start <= name.size()) {
+    std::size_t end = name.find('/', start);
+    if (end == std::string_view::npos) end = name.size();
+    std::string_view part = name.substr(start, end - start);
+    if (part == "..") return {};
+    if (!part.empty() && part != ".") parts.emplace_back(part);
+    start = end + 1;
+  }
+  return parts;
+}
+
+struct UnixAttributes {
+  bool Known = false;
+  mode_t Mode = 0;
+};
+
+UnixAttributes EntryAttributes(zip_t* archive, zip_uint64_t index) {
+  zip_uint8_t system = 0;
+  zip_uint32_t attributes = 0;
+  if (zip_file_get_external_attributes(archive, index, 0, &system, &attributes) != 0 ||
+      system != ZIP_OPSYS_UNIX)
+    return {};
+  return {true, static_cast<mode_t>(attributes >> 16)};
+}
+
+// Enters (creating when missing) one folder below parent; never follows a link.
+FileDescriptor EnterFolder(int parent, const std::string& name) {
+  if (::mkdirat(parent, name.c_str(), 0755) != 0 && errno != EEXIST) return FileDescriptor();
+  return FileDescriptor(
+      ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    ssize_t written = ::write(fd, data, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+// Copies the entry's data into an open file; false on a broken entry or a write error.
+bool CopyEntry(zip_t* archive, zip_uint64_t index, int fd) {
+  Entry entry(zip_fopen_index(archive, index, 0));
+  if (!entry) return false;
+  char buffer[64 * 1024];
+  for (;;) {
+    zip_int64_t got = zip_fread(entry.get(), buffer, sizeof buffer);
+    if (got < 0) return false;
+    if (got == 0) return true;
+    if (!WriteAll(fd, buffer, static_cast<std::size_t>(got))) return false;
+  }
+}
+
+// Places one entry below root; false only when the archive or the disk failed.
+bool ExtractEntry(zip_t* archive, zip_uint64_t index, int root) {
+  const char* rawName = zip_get_name(archive, index, ZIP_FL_ENC_RAW);
+  if (rawName == nullptr) return false;
+  std::string_view name(rawName);
+  std::vector<std::string> parts = SafeComponents(name);
+  if (parts.empty()) return true;
+  UnixAttributes attributes = EntryAttributes(archive, index);
+  if (attributes.Known && S_ISLNK(attributes.Mode)) return true;
+
+  bool isFolder = name.back() == '/' || (attributes.Known && S_ISDIR(attributes.Mode));
+  std::size_t folderCount = isFolder ? parts.size() : parts.size() - 1;
+
+  FileDescriptor current;
+  int at = root;
+  for (std::size_t i = 0; i < folderCount; ++i) {
+    current = EnterFolder(at, parts[i]);
+    if (!current.Valid()) return true;  // a link or a file stands in the way: skip
+    at = current.Get();
+  }
+  if (isFolder) return true;
+
+  bool executable = attributes.Known && (attributes.Mode & 0111) != 0;
+  mode_t mode = executable ? 0755 : 0644;
+  FileDescriptor file(::openat(at, parts.back().c_str(),
+                               O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode));
+  if (!file.Valid()) return errno == ELOOP || errno == EISDIR;  // a link or folder: skip
+  if (!CopyEntry(archive, index, file.Get())) {
+    ::unlinkat(at, parts.back().c_str(), 0);  // no half-written file stays behind
+    return false;
+  }
+  // The file may have existed with other permissions; the archive decides.
+  ::fchmod(file.Get(), mode);
+  return true;
+}
+
+}  // namespace
+
+bool ExtractAll(const std::string& zipPath, const std::string& folder) {
+  int error = 0;
+  Archive archive(zip_open(zipPath.c_str(), ZIP_RDONLY, &error));
+  if (!archive) return false;
+
+  std::error_code ignored;
+  std::filesystem::create_directories(folder, ignored);
+  FileDescriptor root(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!root.Valid()) return false;
+
+  bool complete = true;
+  zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+  for (zip_int64_t i = 0; i < count; ++i)
+    if (!ExtractEntry(archive.get(), static_cast<zip_uint64_t>(i), root.Get())) complete = false;
+  return complete;
+}
+
+}  // namespace velomira
