@@ -1,0 +1,21 @@
+#pragma once
+// The ID and password kept in user.ini for the next start, scrambled.
+#include <string>
+
+namespace velomira {
+
+struct RememberedLogin {
+  bool AutoLogin = false;
+  std::string Id;
+  std::string Password;  // read only when AutoLogin is on
+};
+
+std::string UserIniPath();  // ProgramDir + "user.ini"
+
+RememberedLogin ReadRememberedLogin();
+// After a successful login: the ID and password as typed, and the check box state.
+void StoreRememberedLogin(const std::string& id, const std::string& password, bool autoLogin);
+// After a failed attempt or a cancelled verification: the next start shows the dialog.
+void SwitchOffAutoLogin();
+
+}  // namespace velomira
