@@ -63,6 +63,14 @@ std::string ResolvePathCase(const std::string& path) {
   return resolved;
 }
 
+std::string ResolvePathForWrite(const std::string& path) {
+  const std::string resolved = ResolvePathCase(path);
+  if (resolved != path || PathExists(path)) return resolved;
+  const std::size_t slash = path.rfind('/', path.size() >= 2 ? path.size() - 2 : 0);
+  if (slash == std::string::npos) return path;
+  return ResolvePathCase(path.substr(0, slash + 1)) + path.substr(slash + 1);
+}
+
 bool FileExistsAnyCase(const std::string& path) {
   struct stat info {};
   const std::string resolved = ResolvePathCase(path);

@@ -91,17 +91,6 @@ std::optional<std::size_t> FindKey(const IniText& ini, const SectionSpan& span, 
   return std::nullopt;
 }
 
-// Where a write goes: the existing file whatever its case, else the given name inside
-// the existing folder whatever its case.
-std::string WriteTarget(const std::string& path) {
-  const std::string resolved = ResolvePathCase(path);
-  struct stat info {};
-  if (::stat(resolved.c_str(), &info) == 0) return resolved;
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return path;
-  return ResolvePathCase(path.substr(0, slash + 1)) + path.substr(slash + 1);
-}
-
 }  // namespace
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {}
@@ -151,7 +140,7 @@ bool IniFile::ReadBool(const std::string& section, const std::string& key, bool 
 bool IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
   try {
     std::lock_guard lock(g_writeLock);
-    const std::string target = WriteTarget(path_);
+    const std::string target = ResolvePathForWrite(path_);
     IniText ini = LoadIni(target);
     const std::string keyName(TrimBlanks(key));
     const std::string entry = keyName + "=" + value;

@@ -48,6 +48,9 @@ TextList ReadLookupFile(const std::string& path);
 // path whose components match case-insensitively, otherwise the path as given.
 std::string ResolvePathCase(const std::string& path);
 bool FileExistsAnyCase(const std::string& path);
+// The name a new or rewritten file should get: the existing file whatever its case,
+// otherwise the last name as given inside its folder resolved case-insensitively.
+std::string ResolvePathForWrite(const std::string& path);
 
 // ---- Service requests --------------------------------------------------------------
 
@@ -103,6 +106,15 @@ enum class UsageLines { Program, Station, StationBanner, TargetBanner, SubCatego
                         TopCategoryBanner, WindowBanner };
 // Appends one line (without CR LF) to a text-lines field of the usage record.
 void AddUsageLine(UsageLines field, const std::string& line);
+// Counting helpers; each takes State().Usage.Lock.
+void CountUsage(int UsageRecord::*counter);              // e.g. &UsageRecord::LogoClicks
+void CountCategoryClick(int serviceCode);                // 1-9; others are ignored
+void CountSubCategoryClick(int categoryIndex, std::size_t subCategory);  // CategoryTable order
+void CountEmergencyClick(std::size_t entry);
+// Sizes the per-sub-category and emergency counters after a refresh; counts kept.
+void ResizeUsageCounters(const CategoryTextLists& subCategoryCodes, std::size_t emergencyEntries);
+void StartUsageRecord();  // user ID and login time, at main window creation
+void StopUsageRecord();   // logout time, in the exit procedure
 std::string UsageLogName();   // logout time without its comma + MemberId + ".log"
 std::string BuildUsageLogText();  // the lines joined by CR LF
 void SendUsageLog();
