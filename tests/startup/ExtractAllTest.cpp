@@ -1,0 +1,87 @@
+#include <unistd.h>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "ZipBuilder.h"
+#include "core/dFunc.h"
+
+using velomira::ExtractAll;
+
+namespace {
+
+class ExtractAllTest : public testing::Test {
+ protected:
+  std::string Zip() const { return scratch.Path() + "package.zip"; }
+  std::string Target() const { return scratch.Path() + "target/"; }
+  bool Extract() const { return ExtractAll(Zip(), Target()); }
+  TempFolder scratch;
+};
+
+TEST_F(ExtractAllTest, UnpacksFilesAndFoldersKeepingTheExecuteBit) {
+  ZipBuilder(Zip())
+      .File("News.gif", "gif")
+      .Folder("inner/")
+      .File("inner/deeper/Main.gif", "main")
+      .File("VelomiraMain", "program", 0755)
+      .File("./dot/file", "dot");
+  ASSERT_TRUE(Extract());
+  EXPECT_EQ(scratch.Read("target/News.gif"), "gif");
+  EXPECT_EQ(scratch.Read("target/inner/deeper/Main.gif"), "main");
+  EXPECT_EQ(scratch.Read("target/dot/file"), "dot");
+  EXPECT_EQ(scratch.Read("target/VelomiraMain"), "program");
+  EXPECT_EQ(scratch.Mode("target/VelomiraMain"), 0755u);
+  EXPECT_EQ(scratch.Mode("target/News.gif"), 0644u);
+}
+
+TEST_F(ExtractAllTest, SkipsNamesThatLeaveTheFolder) {
+  ZipBuilder(Zip())
+      .File("../escaped", "x")
+      .File("inner/../../escaped2", "x")
+      .File("/tmp/velomira-absolute-entry", "x")
+      .File("a\\b", "x")
+      .File("c:d", "x")
+      .File("kept.gif", "kept");
+  ASSERT_TRUE(Extract());
+  EXPECT_FALSE(scratch.Exists("escaped"));
+  EXPECT_FALSE(scratch.Exists("escaped2"));
+  EXPECT_FALSE(std::filesystem::exists("/tmp/velomira-absolute-entry"));
+  EXPECT_FALSE(scratch.Exists("target/a\\b"));
+  EXPECT_FALSE(scratch.Exists("target/c:d"));
+  EXPECT_EQ(scratch.Read("target/kept.gif"), "kept");
+  // Only the safe entry was written.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Target()), {}), 1);
+}
+
+TEST_F(ExtractAllTest, NeverWritesThroughLinks) {
+  std::filesystem::create_directories(scratch.Path() + "outside");
+  std::filesystem::create_directories(Target());
+  // A link already in the target folder, to a folder and to a file outside it.
+  std::filesystem::create_directory_symlink(scratch.Path() + "outside", Target() + "linked");
+  scratch.Write("outside/victim", "untouched");
+  std::filesystem::create_symlink(scratch.Path() + "outside/victim", Target() + "file-link");
+  ZipBuilder(Zip())
+      .Link("evil", scratch.Path() + "outside")  // a link entry...
+      .File("evil/planted", "x")                  // ...and a file through it
+      .File("linked/planted", "x")
+      .File("file-link", "overwritten")
+      .File("safe", "ok");
+  ASSERT_TRUE(Extract());
+  // The file lands in a real folder of that name inside the target.
+  EXPECT_FALSE(std::filesystem::is_symlink(Target() + "evil"));
+  EXPECT_EQ(scratch.Read("target/evil/planted"), "x");
+  EXPECT_TRUE(std::filesystem::is_symlink(Target() + "file-link"));
+  EXPECT_FALSE(scratch.Exists("outside/planted"));
+  EXPECT_EQ(scratch.Read("outside/victim"), "untouched");
+  EXPECT_EQ(scratch.Read("target/safe"), "ok");
+}
+
+TEST_F(ExtractAllTest, ReportsAnUnreadableArchive) {
+  scratch.Write("package.zip", "this is no zip file");
+  EXPECT_FALSE(Extract());
+  EXPECT_FALSE(ExtractAll(scratch.Path() + "missing.zip", Target()));
+}
+
+}  // namespace

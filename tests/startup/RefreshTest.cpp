@@ -1,0 +1,246 @@
+// The background refresh against a test service with canned replies.
+#include <atomic>
+#include <condition_variable>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "CannedService.h"
+#include "TDownLoad.h"
+#include "TempFolder.h"
+#include "ZipBuilder.h"
+#include "core/dFunc.h"
+
+using namespace velomira;
+
+namespace {
+
+std::string Fields(std::initializer_list<std::string> fields) {
+  std::string text;
+  for (const std::string& field : fields) text += (text.empty() ? "" : "\x01") + field;
+  return text;
+}
+std::string Records(std::initializer_list<std::string> records) {
+  std::string text;
+  for (const std::string& record : records) text += record + "\x02";
+  return text;
+}
+
+const std::string Servlet = "/servlet/servlet.";
+
+class RefreshTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ResetState();
+    folder.Write("velomira.Ini", "[SERVICE]\r\nROOT=" + service.Root() + "\r\n[VERSION]\r\nVER=105\r\n");
+    State().ProgramDir = folder.Path();
+    State().MemberId = "demo";
+    LoadSettingsPaths();
+    CannedReplies();
+  }
+
+  void CannedReplies() {
+    service.Reply(Servlet + "a_SubCtgr",
+                  Records({Fields({"1", "World", "2", "Local"}), Fields({"1", "Stocks"})}));
+    service.Reply(Servlet + "a_SttnCtgr", Records({Fields({"c1", "Talk"}), Fields({"c2", "Jazz"})}));
+    service.Reply(Servlet + "a_State", Records({Fields({"s1", "Ohio"})}));
+    service.Reply(Servlet + "a_911", Records({Fields({"http://h/1", "Fire", "fire"}),
+                                              Fields({"http://h/2", "Flood", "flood"})}));
+    service.Reply(Servlet + "a_var", Fields({"12", "7", "30", "105", "3", "4"}));
+    service.Reply(Servlet + "a_front_url", "http://n/1\r\nhttp://n/2\r\n\r\nhttp://m/1\r\n");
+    service.Reply(Servlet + "a_icon", Fields({"icon01.gif", "icon02.gif", "../evil.gif",
+                                              "a\\b.gif", "..", "", "icon03.gif"}));
+    service.Reply(Servlet + "a_SttnBnnr", Records({Fields({"sttn01.gif", "x", "st1"}),
+                                                   Fields({"sub/sttn02.gif", "x", "st2"})}));
+    service.Reply(Servlet + "bannerList",
+                  Records({Fields({"banner01.gif", "a", "1m", "1:2", "http://b/1"}),
+                           Fields({"banner02.gif", "p", "2", "2:1 1:1", "http://b/2"}),
+                           Fields({"..", "a", "1", "", ""})}));
+    service.Reply(Servlet + "PresetList",
+                  std::string(32, ' ').replace(0, 3, "100") +
+                      Records({Fields({"p1", "", "", "200112311330", "", "Morning", "http://p/1"})}));
+    for (const char* picture : {"icon/icon01.gif", "icon/icon02.gif", "icon/icon03.gif",
+                                "banner/sttn/sttn01.gif", "banner/banner01.gif", "banner/banner02.gif"})
+      service.Reply(std::string("/down/img/") + picture, std::string("GIF89a ") + picture);
+  }
+
+  void RunRefresh() {
+    TDownLoad refresh;
+    refresh.Join();
+  }
+
+  std::string Data(const std::string& name) const { return folder.Read("Data/" + name); }
+
+  CannedService service;
+  TempFolder folder;
+};
+
+TEST_F(RefreshTest, WritesLookupFilesAndPublishesLists) {
+  RunRefresh();
+  const ClientState& state = State();
+  EXPECT_EQ(Data("News.Dat"), "1\r\nWorld\r\n2\r\nLocal\r\n");
+  EXPECT_EQ(Data("Money.Dat"), "1\r\nStocks\r\n");
+  EXPECT_EQ((*state.SubCategoryNames.Get())[0], (TextList{"World", "Local"}));
+  EXPECT_EQ(Data("state_cate.Dat"), "c1\r\nTalk\r\nc2\r\nJazz\r\n");
+  EXPECT_EQ(Data("state.Dat"), "s1\r\nOhio\r\n");
+  EXPECT_EQ(Data("911.Dat"), "http://h/1\r\nFire\r\nfire\r\nhttp://h/2\r\nFlood\r\nflood\r\n");
+  EXPECT_EQ(*state.EmergencyNames.Get(), (TextList{"fire", "flood"}));
+  {
+    std::lock_guard lock(state.Usage.Lock);
+    EXPECT_EQ(state.Usage.EmergencyClicks.size(), 2u);
+    EXPECT_EQ(state.Usage.SubCategoryClicks[0], (std::vector<int>{0, 0}));
+    EXPECT_EQ(state.Usage.SubCategoryClicks[1], (std::vector<int>{0}));
+  }
+  EXPECT_EQ(state.NewCheckSteps, 12);
+  EXPECT_EQ(state.BannerSteps, 7);
+  EXPECT_EQ(state.BannerSeconds, 30);
+  EXPECT_EQ(state.ReloadPasses, 3);
+  EXPECT_EQ(state.NewFetchChecks, 4);
+  EXPECT_EQ((*state.CategoryUrlLists.Get())[0], (TextList{"http://n/1", "http://n/2"}));
+  EXPECT_EQ((*state.CategoryUrlLists.Get())[1], (TextList{"http://m/1"}));
+
+  const auto stationBanners = state.StationBannerTable.Get();
+  ASSERT_EQ(stationBanners->size(), 1u);
+  EXPECT_EQ((*stationBanners)[0].StationId, "st1");
+
+  const auto banners = state.BannerTable.Get();
+  ASSERT_EQ(banners->size(), 2u);
+  EXPECT_EQ((*banners)[1].Link, "http://b/2");
+  const auto lists = state.CategoryBannerLists.Get();
+  EXPECT_EQ((*lists)[0].Category, (TextList{"banner01.gif"}));
+  EXPECT_EQ((*lists)[1].Category, (TextList{"banner02.gif"}));
+  EXPECT_EQ((*lists)[9].Category, (TextList{"banner01.gif"}));
+  EXPECT_EQ((*lists)[0].SubCategories, (std::vector<TextList>{{"banner02.gif"}, {"banner01.gif"}}));
+  EXPECT_EQ((*lists)[1].SubCategories, (std::vector<TextList>{{"banner02.gif"}}));
+
+  const auto presets = state.PresetTable.Get();
+  ASSERT_EQ(presets->size(), 1u);
+  EXPECT_EQ((*presets)[0].Title, "Morning");
+  EXPECT_TRUE(state.RefreshDone);
+}
+
+TEST_F(RefreshTest, FetchesOnlyMissingPicturesWithSafeNames) {
+  folder.Write("Image/Default/Basic/icon02.gif", "already here");
+  RunRefresh();
+  EXPECT_EQ(folder.Read("Image/Default/Basic/icon01.gif"), "GIF89a icon/icon01.gif");
+  EXPECT_EQ(folder.Read("Image/Default/Basic/icon02.gif"), "already here");
+  EXPECT_EQ(folder.Read("Image/Default/Basic/icon03.gif"), "GIF89a icon/icon03.gif");
+  EXPECT_EQ(folder.Read("Banner/sttn/sttn01.gif"), "GIF89a banner/sttn/sttn01.gif");
+  EXPECT_EQ(folder.Read("Banner/banner02.gif"), "GIF89a banner/banner02.gif");
+  EXPECT_EQ(service.Count("/down/img/icon/icon02.gif"), 0);
+  for (const std::string& path : service.Requests()) {
+    EXPECT_EQ(path.find(".."), std::string::npos) << path;
+    EXPECT_EQ(path.find("sub/"), std::string::npos) << path;
+  }
+  EXPECT_FALSE(folder.Exists("Image/Default/evil.gif"));
+
+  // A second run finds every picture in place.
+  const std::size_t before = service.Requests().size();
+  RunRefresh();
+  for (std::size_t i = before; i < service.Requests().size(); ++i)
+    EXPECT_NE(service.Requests()[i].rfind("/down/img/", 0), 0u) << service.Requests()[i];
+}
+
+TEST_F(RefreshTest, SameVersionFetchesNoPackage) {
+  RunRefresh();
+  EXPECT_FALSE(State().UpdateAvailable);
+  EXPECT_EQ(service.Count("/down/app/VelomiraMain.zip"), 0);
+  EXPECT_EQ(IniFile(State().MainIniPath).ReadInteger("VERSION", "VER", 0), 105);
+}
+
+TEST_F(RefreshTest, NewerVersionUnpacksTheProgramThenRecordsTheVersion) {
+  service.Reply(Servlet + "a_var", Fields({"12", "7", "30", "106", "3", "4"}));
+  const std::string zip = folder.Path() + "package.zip";
+  ZipBuilder(zip).File("VelomiraMain", "new program", 0755).Close();
+  service.Reply("/down/app/VelomiraMain.zip", folder.Read("package.zip"));
+  RunRefresh();
+  EXPECT_TRUE(State().UpdateAvailable);
+  EXPECT_EQ(State().LocalVersion, 106);
+  EXPECT_EQ(folder.Read("Temp/VelomiraMain"), "new program");
+  EXPECT_EQ(folder.Mode("Temp/VelomiraMain"), 0755u);
+  EXPECT_EQ(IniFile(State().MainIniPath).ReadInteger("VERSION", "VER", 0), 106);
+}
+
+TEST_F(RefreshTest, BrokenOrFailedPackageLeavesTheVersionForARetry) {
+  service.Reply(Servlet + "a_var", Fields({"12", "7", "30", "106", "3", "4"}));
+  // Not a zip, an empty download, and a zip without the program.
+  ZipBuilder(folder.Path() + "other.zip").File("readme.txt", "no program").Close();
+  for (const std::string& package : {std::string("not a zip"), std::string(), folder.Read("other.zip")}) {
+    service.Reply("/down/app/VelomiraMain.zip", package);
+    RunRefresh();
+    EXPECT_FALSE(folder.Exists("Temp/VelomiraMain"));
+    EXPECT_EQ(IniFile(State().MainIniPath).ReadInteger("VERSION", "VER", 0), 105);
+  }
+}
+
+TEST_F(RefreshTest, TuningValuesStopAtTheFirstNonNumber) {
+  service.Reply(Servlet + "a_var", Fields({"12", "x7", "30", "106"}));
+  RunRefresh();
+  EXPECT_EQ(State().NewCheckSteps, 12);
+  EXPECT_EQ(State().BannerSteps, 10);
+  EXPECT_EQ(State().BannerSeconds, 0);
+  EXPECT_FALSE(State().UpdateAvailable);
+}
+
+TEST_F(RefreshTest, BlankBannerListKeepsTablesAndLists) {
+  service.Reply(Servlet + "a_SubCtgr", "");  // keeps the banner lists of the earlier run
+  RunRefresh();
+  const auto bannersBefore = State().BannerTable.Get();
+  const auto listsBefore = State().CategoryBannerLists.Get();
+  service.Reply(Servlet + "bannerList", " ");
+  RunRefresh();
+  EXPECT_EQ(State().BannerTable.Get(), bannersBefore);
+  EXPECT_EQ(State().CategoryBannerLists.Get(), listsBefore);
+  EXPECT_EQ(State().BannerTable.Get()->size(), 2u);
+}
+
+TEST_F(RefreshTest, TwoBlankLinesLeaveTheSecondCategoryEmpty) {
+  folder.Write("Data/MoneyUrl.Dat", "http://old/\r\n");
+  folder.Write("Data/ChatUrl.Dat", "http://chat/\r\n");
+  service.Reply(Servlet + "a_front_url", "http://n/1\r\n\r\n  \r\nhttp://s/1\r\n");
+  RunRefresh();
+  EXPECT_EQ(Data("NewsUrl.Dat"), "http://n/1\r\n");
+  EXPECT_EQ(Data("MoneyUrl.Dat"), "");
+  EXPECT_EQ(Data("SportsUrl.Dat"), "http://s/1\r\n");
+  EXPECT_EQ(Data("ChatUrl.Dat"), "http://chat/\r\n");  // sections ended before Chat
+  EXPECT_TRUE((*State().CategoryUrlLists.Get())[1].empty());
+}
+
+TEST_F(RefreshTest, EmptyRepliesKeepTheOldFiles) {
+  folder.Write("Data/state.Dat", "old\r\n");
+  service.Reply(Servlet + "a_State", "");
+  service.Reply(Servlet + "a_front_url", "");
+  RunRefresh();
+  EXPECT_EQ(Data("state.Dat"), "old\r\n");
+  EXPECT_TRUE(State().RefreshDone);
+}
+
+TEST_F(RefreshTest, StopDuringFirstStepFinishesItAndSkipsTheRest) {
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool inStep = false, stopped = false;
+  service.BeforeReply(Servlet + "a_SubCtgr", [&] {
+    std::unique_lock lock(mutex);
+    inStep = true;
+    changed.notify_all();
+    changed.wait(lock, [&] { return stopped; });
+  });
+  TDownLoad refresh;
+  {
+    std::unique_lock lock(mutex);
+    changed.wait(lock, [&] { return inStep; });
+  }
+  refresh.Stop();
+  {
+    std::lock_guard lock(mutex);
+    stopped = true;
+  }
+  changed.notify_all();
+  refresh.Join();
+
+  EXPECT_EQ(Data("News.Dat"), "1\r\nWorld\r\n2\r\nLocal\r\n");
+  EXPECT_EQ(service.Requests(), (std::vector<std::string>{Servlet + "a_SubCtgr"}));
+  EXPECT_FALSE(State().RefreshDone);
+}
+
+}  // namespace
