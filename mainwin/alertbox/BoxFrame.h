@@ -1,0 +1,19 @@
+#pragma once
+// What both box kinds share: a borderless stay-on-top modal window of a fixed size
+// whose background panel carries the skin picture and drags the box, and the close
+// area over the background's close mark.
+#include <QString>
+#include <string>
+
+class QDialog;
+
+namespace velomira {
+
+class TPicturePanel;
+class TTransparentButton;
+
+void SetUpBoxWindow(QDialog* box, const QString& formName, int width, int height);
+TPicturePanel* MakeBoxBackground(QDialog* box, const QString& name, const std::string& picture);
+TTransparentButton* MakeCloseArea(TPicturePanel* background);
+
+}  // namespace velomira
