@@ -1,0 +1,63 @@
+#include "SkinOutput.h"
+
+#include "GifWriter.h"
+#include "Quantizer.h"
+#include "WavWriter.h"
+
+#include <QDir>
+
+#include <cstdio>
+
+namespace skin {
+namespace {
+
+void Complain(const QString &path) { std::fprintf(stderr, "velomira_skingen: cannot write %s\n", qPrintable(path)); }
+
+}  // namespace
+
+SkinOutput::SkinOutput(QString appDir, QString assetsDir) : appDir_(std::move(appDir)), assetsDir_(std::move(assetsDir)) {}
+
+void SkinOutput::Gif(const QString &dir, const QString &key, const QString &name, const QImage &picture,
+                     bool keepBlackExact) {
+  if (!QDir().mkpath(dir)) {
+    Complain(dir);
+    failed_ = true;
+    return;
+  }
+  const IndexedPicture indexed = Quantize(picture, keepBlackExact);
+  const QString path = dir + QLatin1Char('/') + name;
+  if (!WriteGif(indexed, path)) {
+    Complain(path);
+    failed_ = true;
+    return;
+  }
+  written_.insert(key.toLower(), ToImage(indexed));
+  ++filesWritten_;
+}
+
+void SkinOutput::SkinGif(const QString &folder, const QString &name, const QImage &picture, bool keepBlackExact) {
+  Gif(appDir_ + QStringLiteral("/Image/Default/") + folder, folder + QLatin1Char('/') + name, name, picture,
+      keepBlackExact);
+}
+
+void SkinOutput::AssetGif(const QString &folder, const QString &name, const QImage &picture) {
+  Gif(assetsDir_ + QStringLiteral("/img/") + folder, QStringLiteral("assets/") + folder + QLatin1Char('/') + name,
+      name, picture, false);
+}
+
+void SkinOutput::Wave(const QString &name, const std::vector<short> &samples) {
+  const QString dir = appDir_ + QStringLiteral("/Wave");
+  const QString path = dir + QLatin1Char('/') + name;
+  if (!QDir().mkpath(dir) || !WriteWav(samples, path)) {
+    Complain(path);
+    failed_ = true;
+    return;
+  }
+  ++filesWritten_;
+}
+
+QImage SkinOutput::Written(const QString &folder, const QString &name) const {
+  return written_.value((folder + QLatin1Char('/') + name).toLower());
+}
+
+}  // namespace skin

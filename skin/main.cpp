@@ -1,0 +1,60 @@
+// Draws the default skin (every picture the windows load), the two interface
+// sounds and the sample pictures the reference service hands out.
+//
+//   velomira_skingen --app DIR --assets DIR [--preview DIR]
+
+#include "Generators.h"
+#include "SkinOutput.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+// The look relies on DejaVu Sans; register the files directly so the
+// offscreen platform finds them without a configured font service.
+void LoadFonts() {
+  const QDir dir(QStringLiteral("/usr/share/fonts/truetype/dejavu"));
+  for (const QString &file : dir.entryList({QStringLiteral("DejaVuSans*.ttf")}, QDir::Files))
+    QFontDatabase::addApplicationFont(dir.filePath(file));
+}
+
+QString Option(const QStringList &args, const QString &name) {
+  const qsizetype at = args.indexOf(name);
+  return (at >= 0 && at + 1 < args.size()) ? args[at + 1] : QString();
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  QGuiApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  const QString appDir = Option(args, QStringLiteral("--app"));
+  const QString assetsDir = Option(args, QStringLiteral("--assets"));
+  const QString previewDir = Option(args, QStringLiteral("--preview"));
+  if (appDir.isEmpty() || assetsDir.isEmpty()) {
+    std::fprintf(stderr, "usage: velomira_skingen --app DIR --assets DIR [--preview DIR]\n");
+    return 2;
+  }
+  LoadFonts();
+
+  skin::SkinOutput out(appDir, assetsDir);
+  skin::DrawMainButtons(out);
+  skin::DrawDialogButtons(out);
+  skin::DrawWelcomePictures(out);
+  skin::DrawBackgrounds(out);
+  skin::DrawBubbles(out);
+  skin::DrawRowPictures(out);
+  skin::DrawSamplePictures(out);
+  skin::WriteSounds(out);
+  if (!previewDir.isEmpty() && !skin::DrawPreviews(out, previewDir)) {
+    std::fprintf(stderr, "velomira_skingen: cannot write the previews in %s\n", qPrintable(previewDir));
+    return 1;
+  }
+  std::printf("velomira_skingen: %d files written\n", out.FilesWritten());
+  return out.Failed() ? 1 : 0;
+}
