@@ -1,0 +1,149 @@
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "CoreTestSupport.h"
+
+namespace velomira {
+namespace {
+
+using testing::CoreTest;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+class IniFileTest : public CoreTest {
+ protected:
+  TempFolder folder_;
+  std::string Path(const std::string& name) const { return folder_.Path() + name; }
+};
+
+struct OddIniCase {
+  const char* name;
+  std::string content;
+  const char* section;
+  const char* key;
+  std::string expected;
+};
+
+TEST_F(IniFileTest, ReadsOddlyWrittenFiles) {
+  const OddIniCase cases[] = {
+      {"crlf", "[SKIN]\r\nNAME=Blue\r\n", "SKIN", "NAME", "Blue"},
+      {"lf only", "[SKIN]\nNAME=Blue\n", "SKIN", "NAME", "Blue"},
+      {"no final newline", "[SKIN]\r\nNAME=Blue", "SKIN", "NAME", "Blue"},
+      {"odd spacing", "  [ SKIN ]  \r\n\t NAME  =  Blue  \r\n", "SKIN", "NAME", "Blue"},
+      {"case of names", "[skin]\r\nname=Blue\r\n", "SKIN", "NAME", "Blue"},
+      {"value keeps inner blanks and '='", "[a]\r\nk=x = y z\r\n", "A", "K", "x = y z"},
+      {"first of duplicate keys", "[a]\r\nk=1\r\nk=2\r\n", "a", "k", "1"},
+      {"key of another section", "[a]\r\nk=1\r\n[b]\r\nj=2\r\n", "a", "j", "default"},
+      {"missing section", "[a]\r\nk=1\r\n", "b", "k", "default"},
+      {"empty value is a value", "[a]\r\nk=\r\n", "a", "k", ""},
+      {"empty file", "", "a", "k", "default"},
+      {"garbage lines", "\x01\x02\r\n[a\r\n=x\r\n[a]\r\nnot a pair\r\nk=v\r\n", "a", "k", "v"},
+      {"NUL byte in value", std::string("[a]\r\nk=x\0y\r\n", 12), "a", "k", std::string("x\0y", 3)},
+  };
+  for (const OddIniCase& c : cases) {
+    WriteBytes(Path("odd.ini"), c.content);
+    EXPECT_EQ(IniFile(Path("odd.ini")).ReadString(c.section, c.key, "default"), c.expected) << c.name;
+  }
+}
+
+TEST_F(IniFileTest, MissingFileGivesDefaults) {
+  const IniFile ini(Path("absent.ini"));
+  EXPECT_EQ(ini.ReadString("a", "k", "d"), "d");
+  EXPECT_EQ(ini.ReadInteger("a", "k", 300), 300);
+  EXPECT_TRUE(ini.ReadBool("a", "k", true));
+  EXPECT_FALSE(std::filesystem::exists(Path("absent.ini")));
+}
+
+TEST_F(IniFileTest, IntegersAndBooleans) {
+  WriteBytes(Path("n.ini"),
+             "[n]\r\nplain=42\r\nneg=-7\r\nhex=$1F\r\nbad=12ab\r\nhuge=99999999999\r\nblank=\r\n"
+             "yes=1\r\nno=0\r\ntwo=2\r\nword=true\r\n");
+  const IniFile ini(Path("n.ini"));
+  EXPECT_EQ(ini.ReadInteger("n", "plain", 0), 42);
+  EXPECT_EQ(ini.ReadInteger("n", "neg", 0), -7);
+  EXPECT_EQ(ini.ReadInteger("n", "hex", 0), 31);
+  EXPECT_EQ(ini.ReadInteger("n", "bad", 5), 5);
+  EXPECT_EQ(ini.ReadInteger("n", "huge", 5), 5);
+  EXPECT_EQ(ini.ReadInteger("n", "blank", 5), 5);
+  EXPECT_TRUE(ini.ReadBool("n", "yes", false));
+  EXPECT_FALSE(ini.ReadBool("n", "no", true));
+  EXPECT_TRUE(ini.ReadBool("n", "two", false));
+  EXPECT_FALSE(ini.ReadBool("n", "word", false));  // not a number: the default
+}
+
+TEST_F(IniFileTest, WriteKeepsEveryOtherLine) {
+  WriteBytes(Path("velomira.Ini"),
+             "; installed settings\r\n[SKIN]\r\nNAME=Blue\r\n\r\n[LEFT]\r\nleft=10\r\nextra = kept \r\n\r\n[TOP]\r\ntop=20");
+  IniFile ini(Path("velomira.Ini"));
+  ASSERT_TRUE(ini.WriteInteger("left", "LEFT", 500));   // existing key, other spelling
+  ASSERT_TRUE(ini.WriteString("Left", "new", "v"));     // new key in existing section
+  ASSERT_TRUE(ini.WriteBool("alwaytop", "alwaytop", false));  // new section
+  EXPECT_EQ(ReadBytes(Path("velomira.Ini")),
+            "; installed settings\r\n[SKIN]\r\nNAME=Blue\r\n\r\n[LEFT]\r\nleft=500\r\nextra = kept \r\nnew=v\r\n\r\n"
+            "[TOP]\r\ntop=20\r\n[alwaytop]\r\nalwaytop=0\r\n");
+  EXPECT_EQ(ini.ReadInteger("LEFT", "left", 0), 500);
+}
+
+TEST_F(IniFileTest, WriteKeepsTheFilesLineEnds) {
+  WriteBytes(Path("lf.ini"), "[a]\nk=1\n");
+  IniFile(Path("lf.ini")).WriteString("a", "k", "2");
+  EXPECT_EQ(ReadBytes(Path("lf.ini")), "[a]\nk=2\n");
+}
+
+TEST_F(IniFileTest, FirstWriteCreatesTheFileWithCrLf) {
+  IniFile ini(Path("fresh.ini"));
+  ASSERT_TRUE(ini.WriteBool("user", "autosave", true));
+  ASSERT_TRUE(ini.WriteString("user", "username", "008227"));
+  EXPECT_EQ(ReadBytes(Path("fresh.ini")), "[user]\r\nautosave=1\r\nusername=008227\r\n");
+  EXPECT_TRUE(ini.ReadBool("USER", "AutoSave", false));
+}
+
+TEST_F(IniFileTest, WriteLeavesNoTemporaryFileBehind) {
+  IniFile ini(Path("clean.ini"));
+  for (int i = 0; i < 5; ++i) ASSERT_TRUE(ini.WriteInteger("a", "k", i));
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder_.Path())) ++entries;
+  EXPECT_EQ(entries, 1);
+}
+
+TEST_F(IniFileTest, WriteGoesToTheExistingFileWhateverItsCase) {
+  WriteBytes(Path("Data/Velomira.INI"), "[a]\r\nk=1\r\n");
+  IniFile ini(Path("data/velomira.ini"));
+  EXPECT_EQ(ini.ReadString("a", "k", ""), "1");
+  ASSERT_TRUE(ini.WriteString("a", "k", "2"));
+  EXPECT_EQ(ReadBytes(Path("Data/Velomira.INI")), "[a]\r\nk=2\r\n");
+  EXPECT_FALSE(std::filesystem::exists(Path("data")));
+}
+
+TEST_F(IniFileTest, WriteIntoMissingFolderFails) {
+  EXPECT_FALSE(IniFile(Path("no/such/folder.ini")).WriteString("a", "k", "v"));
+}
+
+mode_t ModeOf(const std::string& path) {
+  struct stat info {};
+  ::stat(path.c_str(), &info);
+  return info.st_mode & 0777;
+}
+
+TEST_F(IniFileTest, CredentialFilesAreOwnerOnly) {
+  for (const char* name : {"a/user.ini", "a/proxy.ini", "b/USER.INI", "b/Proxy.Ini"}) {
+    std::filesystem::create_directories(std::filesystem::path(Path(name)).parent_path());
+    IniFile(Path(name)).WriteString("proxy", "proxy_pass", "secret");
+    EXPECT_EQ(ModeOf(Path(name)), 0600u) << name;
+  }
+  // An old credential file readable by others is tightened on its next write.
+  WriteBytes(Path("sub/user.ini"), "[user]\r\n");
+  ::chmod(Path("sub/user.ini").c_str(), 0644);
+  IniFile(Path("sub/user.ini")).WriteBool("user", "autosave", false);
+  EXPECT_EQ(ModeOf(Path("sub/user.ini")), 0600u);
+
+  const mode_t oldMask = ::umask(022);
+  IniFile(Path("velomira.Ini")).WriteString("a", "k", "v");
+  ::umask(oldMask);
+  EXPECT_EQ(ModeOf(Path("velomira.Ini")), 0644u);
+}
+
+}  // namespace
+}  // namespace velomira
