@@ -83,6 +83,14 @@ std::optional<SectionSpan> FindSection(const IniText& ini, const std::string& se
   return std::nullopt;
 }
 
+// A line break inside a name or value would add lines of its own (a member-typed proxy
+// address could otherwise plant keys), so breaks are dropped before writing.
+std::string OneLine(std::string_view text) {
+  std::string line(TrimBlanks(text));
+  std::erase_if(line, [](char c) { return c == '\r' || c == '\n'; });
+  return line;
+}
+
 std::optional<std::size_t> FindKey(const IniText& ini, const SectionSpan& span, const std::string& key) {
   for (std::size_t i = span.Header + 1; i < span.End; ++i) {
     const auto entry = SplitKeyLine(ini.Lines[i]);
@@ -142,13 +150,15 @@ bool IniFile::WriteString(const std::string& section, const std::string& key, co
     std::lock_guard lock(g_writeLock);
     const std::string target = ResolvePathForWrite(path_);
     IniText ini = LoadIni(target);
-    const std::string keyName(TrimBlanks(key));
-    const std::string entry = keyName + "=" + value;
+    const std::string keyName = OneLine(key);
+    std::string safeValue(value);
+    std::erase_if(safeValue, [](char c) { return c == '\r' || c == '\n'; });
+    const std::string entry = keyName + "=" + safeValue;
 
     if (const auto span = FindSection(ini, section)) {
       if (const auto line = FindKey(ini, *span, key)) {
         const std::string written(SplitKeyLine(ini.Lines[*line])->Key);  // keep the file's spelling
-        ini.Lines[*line] = written + "=" + value;
+        ini.Lines[*line] = written + "=" + safeValue;
       } else {
         // After the section's last non-blank line, so a blank separator stays last.
         std::size_t insertAt = span->End;
@@ -156,7 +166,7 @@ bool IniFile::WriteString(const std::string& section, const std::string& key, co
         ini.Lines.insert(ini.Lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
       }
     } else {
-      ini.Lines.push_back("[" + std::string(TrimBlanks(section)) + "]");
+      ini.Lines.push_back("[" + OneLine(section) + "]");
       ini.Lines.push_back(entry);
     }
 

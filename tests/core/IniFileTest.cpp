@@ -117,6 +117,14 @@ TEST_F(IniFileTest, WriteGoesToTheExistingFileWhateverItsCase) {
   EXPECT_FALSE(std::filesystem::exists(Path("data")));
 }
 
+TEST_F(IniFileTest, LineBreaksInWrittenTextsCannotAddKeys) {
+  IniFile ini(Path("proxy.ini"));
+  ASSERT_TRUE(ini.WriteString("proxy", "proxy_address", "host\r\nproxy_setting=1"));
+  EXPECT_FALSE(ini.ReadBool("proxy", "proxy_setting", false));
+  EXPECT_EQ(ini.ReadString("proxy", "proxy_address", ""), "hostproxy_setting=1");
+  EXPECT_EQ(ReadBytes(Path("proxy.ini")), "[proxy]\r\nproxy_address=hostproxy_setting=1\r\n");
+}
+
 TEST_F(IniFileTest, WriteIntoMissingFolderFails) {
   EXPECT_FALSE(IniFile(Path("no/such/folder.ini")).WriteString("a", "k", "v"));
 }
