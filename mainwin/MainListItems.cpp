@@ -1,0 +1,23 @@
+#include "MainListItems.h"
+
+namespace velomira {
+
+TVelomiraItem& TVelomiraMainList::AddNew() {
+  items_.push_back(std::make_unique<TVelomiraItem>());
+  return *items_.back();
+}
+
+TVelomiraItem& TVelomiraMainList::Get(int index) { return *items_.at(static_cast<std::size_t>(index)); }
+
+const TVelomiraItem& TVelomiraMainList::Get(int index) const {
+  return *items_.at(static_cast<std::size_t>(index));
+}
+
+void TVelomiraMainList::Delete(int index) {
+  if (index < 0 || index >= Count()) return;
+  items_.erase(items_.begin() + index);
+}
+
+void TVelomiraMainList::Clear() { items_.clear(); }
+
+}  // namespace velomira

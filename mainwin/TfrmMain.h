@@ -1,0 +1,177 @@
+#pragma once
+// The client's home window: clock, scrolling program list with its ticker, category
+// and function pictures, menus, tray icon. It runs the client's main loop through its
+// four timers and ends the program through ShutdownClient.
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "MainListItems.h"
+#include "MainWindowHooks.h"
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+namespace velomira {
+
+class ScreenSaverWatch;
+class THoverImage;
+class THoverLabel;
+class TImage;
+class TMyImage;
+class TPicturePanel;
+class TTransparentButton;
+
+class TfrmMain : public QWidget {
+  Q_OBJECT
+ public:
+  // memberId: the login's member ID. Runs the whole start (settings, pictures, lookup
+  // lists, refresh start through hooks.StartRefresh, usage login time, first view by
+  // StartMode) but does not show the window: the caller shows it.
+  explicit TfrmMain(const std::string& memberId, MainWindowHooks hooks = {});
+  ~TfrmMain() override;
+
+  // ---- Controls (object names as below) ----
+  TPicturePanel* PnlMain;
+  QWidget* lblTitle;  // QLabel
+  QWidget* lblTime;   // QLabel
+  std::array<TTransparentButton*, 5> TitleBarPictures;  // imgDbzer, Image1 .. Image4 (tags 1-5)
+  QWidget* Panel2;
+  QWidget* PnlInfo;
+  TImage* welcome;
+  TImage* welcome2;
+  TImage* myedit_img;
+  QWidget* Label1;  // QLabel: measures row text widths
+  std::array<THoverImage*, 10> CategoryPictures;  // imgNews .. imgChat, imgEdit (tags 1-10)
+  std::array<TTransparentButton*, 10> CategoryButtons;  // btnNews .. btnChat, btnEdit
+  TTransparentButton* TransparentButton4;
+  std::array<THoverImage*, 6> FunctionPictures;  // imgPreset .. imgHelp (tags 1-6)
+  std::array<TTransparentButton*, 3> StepButtons;  // TransparentButton1 .. 3
+  QTimer* TimerMain;
+  QTimer* TimerTicker;
+  QTimer* TimerList;
+  QTimer* TimerTime;
+  QMenu* popMenu;
+  QMenu* mainpop;
+  QMenu* PopTray;
+  QSystemTrayIcon* RxTrayIcon1;
+  ScreenSaverWatch* ScreenSaver;
+
+  // ---- Window state ----
+  bool PickerOpen = false;
+  std::int32_t LineIndex = 0;
+  std::int32_t NextRenderIndex = 0;
+  std::int32_t TopItemIndex = 0;
+  std::vector<std::string> ListLines;
+  std::int32_t RowTop = 6;
+  bool InTray = false;
+  bool ListEmpty = false;
+  bool ScrollPaused = false;
+  std::int32_t SelectedCategory = 0;
+  std::int32_t PopupItemIndex = 0;
+  std::int32_t CurrentCategory = 0;
+  std::int32_t CurrentSubIndex = 0;
+  std::string CurrentListUrl;
+  std::uint8_t LoadCount = 0;
+  TVelomiraMainList Items;
+
+  // ---- Navigation ----
+  void imgNewsClick(int tag);
+  void btnNewsClick(int tag);
+  void imgPresetClick(int tag);
+  void imgDbzerClick(int tag);
+  void ApplyCategoryHighlight();
+  void HoldList();  // ScrollPaused, TimerMain and TimerTicker stopped
+
+  // ---- Menus ----
+  void popMenuPopup(THoverLabel* label);
+  void mainpopPopup();
+  void Help1Click(int tag);
+  QAction* MenuItem(const char* name) const;
+  void ApplySpeed(int speed);  // check marks and intervals of a speed preset
+
+  // ---- List and ticker ----
+  void LoadMainList(int category, int subIndex);
+  void TickerStep();
+  void InsertNewPrograms(int category);
+  void AddListItem(const std::string& text, bool isBanner);
+  void TimerListTimer();
+  void TimerMainTimer();
+  void TimerTickerTimer() { TickerStep(); }
+  void ClearListPanel();
+  void RebuildFromItem();
+  void TransparentButton3Click(int tag);
+  void FormMouseWheelUp();
+  void FormMouseWheelDown();
+  void lblMouseEnter(THoverLabel* label);
+  void lblMouseExit(THoverLabel* label);
+  void lblClick(THoverLabel* label);
+  THoverLabel* RowLabel(char letter, int index) const;
+
+  // ---- Clock and presets ----
+  void TimerTimeTimer();
+
+  // ---- Tray, screen saver, display, end ----
+  void RxTrayIcon1Click();
+  void open1Click();
+  void close1Click();
+  void ScreenSaverChanged(bool active);
+  void HideToTray();         // the title bar's "to tray"
+  void ToggleSimpleDisplay();  // the title bar's reduced display
+  void RestoreTimers();      // the guide windows give the main window back
+  void ExitProgram();        // hide, ClearListPanel, ShutdownClient, close
+  void ShutdownClient();
+
+  bool AlwaysOnTop() const;
+  void SetAlwaysOnTop(bool onTop);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildCategoryPictures();
+  void BuildFunctionPictures();
+  void BuildTitleBar();
+  void BuildStepButtons();
+  void BuildMenus();
+  void BuildTray();
+  void ReadWindowSettings();
+  void ShowStartView();
+  void PlaceStartPictures(const char* logo, int logoWidth);
+  void ShowStatePicture(TImage* picture);
+  void RestoreFromTray();
+  void StartListTimers();
+  void RebuildChannelMenu(QAction* item);
+  void OfferPreset(int itemIndex);
+  void TellAFriend(int itemIndex);
+
+  // Row building.
+  void BuildProgramRows(int index);
+  void BuildBannerRow(int index);
+  void AddRowIcon(const QPixmap& picture, int left, int index);
+  THoverLabel* AddRowLabel(const std::string& name, const std::string& caption,
+                           const std::string& address, const std::string& kind,
+                           const std::string& hint, bool bold, bool multiLine, int left,
+                           int index);
+  void RemoveScrolledRows();
+  void SetSiblingsEntered(THoverLabel* label, bool entered, bool asClicked);
+
+  MainWindowHooks hooks_;
+  QPointer<THoverLabel> popupLabel_;
+  bool shutdownDone_ = false;
+  bool trayAvailable_ = false;
+};
+
+// The one main window while it exists.
+extern TfrmMain* frmMain;
+
+}  // namespace velomira
