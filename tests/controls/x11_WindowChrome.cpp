@@ -1,14 +1,136 @@
 #include <gtest/gtest.h>
 
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTest>
+#include <QWidget>
+#include <vector>
+
+#include "TestSkin.h"
 #include "X11Only.h"
+#include "core/dFunc.h"
 #include "core/qt/WindowChrome.h"
+#include "core/qt/WindowDrag.h"
 
 namespace velomira {
 namespace {
 
-TEST(ScreenCopy, CapturesOnX11) {
+// A borderless stand-in for the main window: 266 x 200 with a main panel in it.
+struct MainWindow {
+  MainWindow() {
+    window.setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    window.setGeometry(300, 300, 200, 266);
+    mainPanel = new QWidget(&window);
+    mainPanel->setObjectName("PnlMain");
+    mainPanel->setGeometry(window.rect());
+    guidePanel->setObjectName("PnlGuide");
+    guidePanel->resize(200, 266);
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+  }
+  QWidget window;
+  QWidget* mainPanel;
+  QWidget* guidePanel = new QWidget;  // a guide window's panel, not yet in the window
+};
+
+TEST(SwapMainPanel, EndsWithTheNewPanelFillingTheUnmaskedWindow) {
   VELOMIRA_REQUIRE_X11();
-  EXPECT_EQ(CaptureScreenArea(0, 0, 20, 10).size(), QSize(20, 10));
+  test::TestSkin skin;
+  MainWindow main;
+  std::vector<int> heights;
+  struct Recorder : QObject {
+    std::vector<int>* heights;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Resize)
+        heights->push_back(static_cast<QResizeEvent*>(event)->size().height());
+      return false;
+    }
+  } recorder;
+  recorder.heights = &heights;
+  main.window.installEventFilter(&recorder);
+
+  SwapMainPanel(main.mainPanel, main.guidePanel);
+
+  EXPECT_EQ(main.guidePanel->parentWidget(), &main.window);
+  EXPECT_TRUE(main.guidePanel->isVisible());
+  EXPECT_EQ(main.guidePanel->geometry(), QRect(0, 0, 200, 266));
+  EXPECT_FALSE(main.mainPanel->isVisible());
+  EXPECT_EQ(main.mainPanel->parentWidget(), &main.window);
+  EXPECT_EQ(main.window.geometry(), QRect(300, 300, 200, 266));
+  EXPECT_TRUE(main.window.mask().isEmpty());
+  EXPECT_TRUE(State().PanelSwapDone);
+  // Closing: 216, 166, 116, 66, 16, then nothing; opening in 50-pixel steps.
+  const std::vector<int> expected = {216, 166, 116, 66, 16, 1, 16, 66, 116, 166, 216, 266};
+  EXPECT_EQ(heights, expected);
+
+  // And back: the main panel returns in the same way.
+  SwapMainPanel(main.guidePanel, main.mainPanel);
+  EXPECT_TRUE(main.mainPanel->isVisible());
+  EXPECT_FALSE(main.guidePanel->isVisible());
+  EXPECT_EQ(main.mainPanel->geometry(), QRect(0, 0, 200, 266));
+  EXPECT_EQ(main.window.geometry(), QRect(300, 300, 200, 266));
+  EXPECT_TRUE(main.window.mask().isEmpty());
+}
+
+TEST(ScreenCopy, TintsWhatIsOnTheScreen) {
+  VELOMIRA_REQUIRE_X11();
+  QWidget white;
+  white.setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  white.setStyleSheet("background: white");
+  white.setAutoFillBackground(true);
+  QPalette colors = white.palette();
+  colors.setColor(QPalette::Window, Qt::white);
+  white.setPalette(colors);
+  white.setGeometry(100, 120, 80, 60);
+  white.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&white));
+  QTest::qWait(50);
+  const QImage tinted = TintImage(CaptureScreenArea(110, 130, 20, 10), 1);
+  ASSERT_EQ(tinted.size(), QSize(20, 10));
+  EXPECT_EQ(tinted.pixelColor(10, 5), QColor(85, 85, 138));
+}
+
+TEST(WindowDrag, WindowFollowsTheMouseWithoutAWindowManager) {
+  VELOMIRA_REQUIRE_X11();
+  QWidget window;
+  window.setWindowFlags(Qt::FramelessWindowHint);
+  window.setGeometry(200, 200, 120, 80);
+  auto* handle = new QWidget(&window);
+  handle->setGeometry(window.rect());
+  EnableWindowDrag(handle);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QPoint start = window.pos();
+
+  const auto send = [handle](QEvent::Type type, QPoint local, Qt::MouseButton button,
+                             Qt::MouseButtons buttons) {
+    QMouseEvent event(type, local, handle->mapToGlobal(local), button, buttons, {});
+    QCoreApplication::sendEvent(handle, &event);
+  };
+  send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, {40, 25}, Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, {40, 25}, Qt::LeftButton, Qt::NoButton);
+  // Xvfb runs no window manager, so the system move is refused and the fallback moves.
+  EXPECT_EQ(window.pos(), start + QPoint(30, 15));
+
+  send(QEvent::MouseButtonPress, {10, 10}, Qt::RightButton, Qt::RightButton);
+  send(QEvent::MouseMove, {60, 60}, Qt::NoButton, Qt::RightButton);
+  EXPECT_EQ(window.pos(), start + QPoint(30, 15));
+}
+
+TEST(ControlNameAt, NamesTheControlUnderAScreenPoint) {
+  VELOMIRA_REQUIRE_X11();
+  QWidget window;
+  window.setObjectName("frmTest");
+  window.setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  window.setGeometry(500, 500, 100, 100);
+  auto* button = new QWidget(&window);
+  button->setObjectName("imgOk");
+  button->setGeometry(10, 10, 20, 20);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  EXPECT_EQ(ControlNameAt(515, 515), "imgOk");
+  EXPECT_EQ(ControlNameAt(580, 580), "frmTest");
 }
 
 }  // namespace
