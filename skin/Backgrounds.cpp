@@ -42,7 +42,7 @@ void TitleBar(QPainter &p, int width) {
 
 void ListArea(QPainter &p) {
   const QRectF list = layout::kListArea;
-  style::RoundedGradient(p, list.adjusted(-2, -1, 2, 2), 4, style::kList, style::kList, style::kBaseEdge);
+  style::RoundedGradient(p, list.adjusted(-2, -1, 2, 1), 4, style::kList, style::kList, style::kBaseEdge);
   // Step forward, pause/resume and step back under the list's right end.
   const glyph::Glyph icons[] = {glyph::Up, glyph::Pause, glyph::Down};
   for (int i = 0; i < 3; ++i) {
@@ -110,6 +110,11 @@ QImage DialogBackground(const QSize &size, glyph::Glyph watermark) {
   rule.setColorAt(0, style::kAccent);
   rule.setColorAt(1, style::kAccentDeep);
   p.fillRect(QRect(0, strip, size.width(), 2), rule);
+  // A soft light band under the rule gives the body some depth.
+  QLinearGradient band(0, strip + 2, 0, strip + 44);
+  band.setColorAt(0, QColor(228, 233, 249));
+  band.setColorAt(1, style::kCard);
+  p.fillRect(QRect(0, strip + 2, size.width(), 42), band);
   style::Wordmark(p, QPointF(8, 5), 14, 11, style::kText);
 
   const QRectF close = layout::kDialogClose;
