@@ -26,17 +26,17 @@ inline constexpr QRect kListArea(6, 20, 278, 230);
 inline constexpr std::array<QRect, 3> kTransport = {QRect(249, 251, 9, 8), QRect(261, 251, 9, 8),
                                                     QRect(270, 251, 9, 8)};
 
-inline constexpr std::array<int, 3> kGridColumns = {6, 99, 192};
-inline constexpr QSize kCategorySize(92, 16);
+inline constexpr std::array<int, 3> kGridColumns = {10, 103, 196};
+inline constexpr QSize kCategorySize(88, 16);
 inline constexpr std::array<int, 3> kCategoryRows = {259, 277, 294};
 // The sub-category drop area at the right end of each category picture.
-inline constexpr QRect kCategoryDrop(75, 1, 17, 13);
+inline constexpr QRect kCategoryDrop(71, 1, 17, 13);
 
 inline constexpr QRect kMyList(92, 312, 107, 15);
 inline constexpr QRect kMyListSelect(4, 0, 57, 13);  // inside the picture
 inline constexpr QRect kMyListEdit(68, 0, 37, 13);
 
-inline constexpr QSize kFunctionSize(92, 13);
+inline constexpr QSize kFunctionSize(88, 13);
 inline constexpr std::array<int, 2> kFunctionRows = {329, 343};
 
 // The close mark of the 330-pixel-wide dialogs.

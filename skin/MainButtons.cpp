@@ -54,11 +54,11 @@ QImage PaintCategory(const Category &category, Look look) {
 
   p.setPen(Qt::NoPen);
   p.setBrush(category.signature);
-  p.drawEllipse(QRectF(5, 5.5, 5, 5));
+  p.drawEllipse(QRectF(4, 5.5, 5, 5));
 
   const QColor text = look == Look::Hover ? Qt::white : style::kText;
   const QRect drop = layout::kCategoryDrop;
-  style::FittedText(p, QRectF(13, 0, drop.left() - 15, size.height() - 1), category.label, 10, true, text,
+  style::FittedText(p, QRectF(11, 0, drop.left() - 12, size.height() - 1), category.label, 10, true, text,
                     Qt::AlignLeft | Qt::AlignVCenter);
 
   p.setPen(QPen(look == Look::Hover ? style::kHoverEdge : style::kButtonEdge, 1));
