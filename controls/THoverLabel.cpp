@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "controls/CodePageText.h"
+#include "platform/Browser.h"
 
 namespace velomira {
 
@@ -68,6 +69,7 @@ void THoverLabel::mouseReleaseEvent(QMouseEvent* event) {
 void THoverLabel::Click() {
   clicked_ = true;
   SetFontColor(colorClick_);
+  if (!url_.empty()) OpenWebPage(url_);
   emit OnClick();
 }
 

@@ -39,6 +39,9 @@ void Tfrm_alert::FormCreate() {
   alert_yes = new THoverImage(pnl_alert);
   alert_yes->setObjectName(QStringLiteral("alert_yes"));
   alert_yes->setGeometry(133, 104, 60, 18);
+  // The OK picture is shared with the question box, where it shows at its natural
+  // width; squeezing it into this fixed place beats cutting its right end off.
+  alert_yes->SetStretch(true);
   LoadButtonPictures(alert_yes, "alert_ok.gif", "alert_ok_ovr.gif", "alert_ok_ovr.gif");
   connect(alert_yes, &THoverImage::OnClick, this, &QDialog::accept);
 
