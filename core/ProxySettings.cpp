@@ -20,9 +20,13 @@ ProxyKind KindOfProtocol(int protocol) {
 }  // namespace
 
 int ParseProxyPort(const std::string& text) {
-  if (text.empty() || text.size() > 5) return 0;
+  // Blanks around the number are forgiven, as they always were.
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return 0;
+  const std::string digits = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+  if (digits.size() > 5) return 0;
   int port = 0;
-  for (char c : text) {
+  for (char c : digits) {
     if (c < '0' || c > '9') return 0;
     port = port * 10 + (c - '0');
   }

@@ -21,7 +21,8 @@ struct ProxySettings {
 // Reads section "proxy" of the given file anew; a missing file means a direct connection.
 ProxySettings ReadProxySettings(const std::string& iniPath);
 
-// A port as typed by the member: decimal digits only, 1-65535; 0 when it is not one.
+// A port as typed by the member: decimal digits (blanks around them allowed), 1-65535;
+// 0 when it is not one.
 int ParseProxyPort(const std::string& text);
 
 }  // namespace velomira
