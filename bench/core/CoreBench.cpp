@@ -17,25 +17,28 @@ using velomira::RecordSeparator;
 constexpr int ProgramRecords = 10'000;
 constexpr std::size_t LogBytes = 1 << 20;
 
-// A program list reply: 32-character header, 10,000 records of 19 fields (~4 MB).
-const std::string& ProgramReply() {
-  static const std::string reply = [] {
-    std::string text = "100" + std::string(29, ' ');
-    const std::string description(260, 'd');
-    for (int i = 0; i < ProgramRecords; ++i) {
-      const std::string n = std::to_string(i);
-      const std::string fields[19] = {"prg" + n, "icon07", "v", "200112311330", "200112311430",
-                                      "The morning program number " + n, "http://www.example.test/program/" + n,
-                                      "Station " + n, "http://www.example.test/station/" + n, " ", " ",
-                                      description, "0", "n", "r", "135", "12", "1", "20"};
-      for (int f = 0; f < 19; ++f) {
-        if (f > 0) text += FieldSeparator;
-        text += fields[f];
-      }
-      text += RecordSeparator;
+// A program list reply: 32-character header, then records of 19 fields (~440 bytes
+// each; 10,000 records make about 4 MB).
+std::string MakeProgramReply(int records) {
+  std::string text = "100" + std::string(29, ' ');
+  const std::string description(260, 'd');
+  for (int i = 0; i < records; ++i) {
+    const std::string n = std::to_string(i);
+    const std::string fields[19] = {"prg" + n, "icon07", "v", "200112311330", "200112311430",
+                                    "The morning program number " + n, "http://www.example.test/program/" + n,
+                                    "Station " + n, "http://www.example.test/station/" + n, " ", " ",
+                                    description, "0", "n", "r", "135", "12", "1", "20"};
+    for (int f = 0; f < 19; ++f) {
+      if (f > 0) text += FieldSeparator;
+      text += fields[f];
     }
-    return text;
-  }();
+    text += RecordSeparator;
+  }
+  return text;
+}
+
+const std::string& ProgramReply() {
+  static const std::string reply = MakeProgramReply(ProgramRecords);
   return reply;
 }
 
@@ -84,8 +87,11 @@ std::string LiteralUrlEncode(const std::string& text) {
   return result;
 }
 
+// Split at several sizes: equal MB/s at each size shows the work is linear.
 void SplitReply(benchmark::State& state) {
-  const std::string_view body = velomira::ReplyBody(ProgramReply());
+  const int records = static_cast<int>(state.range(0));
+  const std::string reply = records == ProgramRecords ? ProgramReply() : MakeProgramReply(records);
+  const std::string_view body = velomira::ReplyBody(reply);
   std::vector<std::string> records, fields;
   std::size_t fieldCount = 0;
   for (auto _ : state) {
@@ -101,7 +107,7 @@ void SplitReply(benchmark::State& state) {
   state.counters["records"] = static_cast<double>(records.size());
   state.counters["fields"] = static_cast<double>(fieldCount);
 }
-BENCHMARK(SplitReply)->Unit(benchmark::kMillisecond);
+BENCHMARK(SplitReply)->Unit(benchmark::kMillisecond)->Arg(1'000)->Arg(ProgramRecords)->Arg(40'000);
 
 void SplitReplyLiteral(benchmark::State& state) {
   const std::string body(velomira::ReplyBody(ProgramReply()));
@@ -142,7 +148,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-        seconds_[run.run_name.function_name] = run.cpu_accumulated_time / static_cast<double>(run.iterations);
+        seconds_[run.benchmark_name()] = run.cpu_accumulated_time / static_cast<double>(run.iterations);
       }
     }
     ConsoleReporter::ReportRuns(runs);
@@ -168,8 +174,8 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   std::fflush(stdout);
   std::printf("\n");
-  reporter.PrintRatio("SplitReply", "SplitReplyLiteral", static_cast<double>(ProgramReply().size() - 32));
-  reporter.PrintRatio("EncodeLog", "EncodeLogLiteral", static_cast<double>(UsageLog().size()));
+  reporter.PrintRatio("SplitReply/10000", "SplitReplyLiteral/iterations:2", static_cast<double>(ProgramReply().size() - 32));
+  reporter.PrintRatio("EncodeLog", "EncodeLogLiteral/iterations:1", static_cast<double>(UsageLog().size()));
   benchmark::Shutdown();
   return 0;
 }
