@@ -89,8 +89,8 @@ std::string LiteralUrlEncode(const std::string& text) {
 
 // Split at several sizes: equal MB/s at each size shows the work is linear.
 void SplitReply(benchmark::State& state) {
-  const int records = static_cast<int>(state.range(0));
-  const std::string reply = records == ProgramRecords ? ProgramReply() : MakeProgramReply(records);
+  const int recordCount = static_cast<int>(state.range(0));
+  const std::string reply = recordCount == ProgramRecords ? ProgramReply() : MakeProgramReply(recordCount);
   const std::string_view body = velomira::ReplyBody(reply);
   std::vector<std::string> records, fields;
   std::size_t fieldCount = 0;
