@@ -37,7 +37,9 @@ std::string ExistingFolder(const std::string& folder) { return ResolvePathCase(f
 void LoadSettingsPaths() {
   try {
     ClientState& state = State();
-    if (state.ProgramDir.empty() || state.ProgramDir.back() != '/') state.ProgramDir += '/';
+    // An unset ProgramDir stays empty (paths relative to the working folder) rather
+    // than becoming "/", the file system's root.
+    if (!state.ProgramDir.empty() && state.ProgramDir.back() != '/') state.ProgramDir += '/';
     const std::string& program = state.ProgramDir;
 
     state.MainIniPath = program + "velomira.Ini";
