@@ -1,6 +1,7 @@
 #pragma once
-// The flat hint window: control hints (tool tips) drawn as a flat pale-yellow box with
-// a thin dark border and no shadow or rounding. Call once after creating QApplication.
+// The flat hint window: control hints (tool tips) in flat pale-yellow hint colours with
+// black text (the style draws a plain one-pixel frame). Call once after creating
+// QApplication.
 namespace velomira {
 
 void InstallFlatHints();

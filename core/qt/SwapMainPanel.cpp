@@ -48,6 +48,9 @@ QRegion SwapClosingShape(int width, int height, int step) {
 }
 
 void SwapMainPanel(QWidget* fromPanel, QWidget* toPanel) {
+  if (fromPanel == nullptr || toPanel == nullptr || fromPanel == toPanel ||
+      fromPanel->parentWidget() == nullptr)
+    return;
   QWidget* frame = fromPanel->parentWidget();
   QWidget* window = fromPanel->window();
   const bool shaped = WindowsVersionName() != "95";

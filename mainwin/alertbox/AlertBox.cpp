@@ -10,24 +10,27 @@
 namespace velomira {
 
 void ShowAlert(const std::string& message) {
+  WaitUntilNoBoxShows();
   auto box = std::make_unique<Tfrm_alert>();
   box->SetMessage(message);
-  ExecBoxAlone(box.get());
+  ExecBox(box.get());
 }
 
 int ShowConfirm(const std::string& message) {
+  WaitUntilNoBoxShows();
   auto box = std::make_unique<TfrmAlertSearch>();
   box->LoadButtons();
   box->SetMessage(message);
-  return ExecBoxAlone(box.get()) == 1 ? 1 : 2;
+  return ExecBox(box.get()) == 1 ? 1 : 2;
 }
 
 void ShowNotice(const std::string& message) {
+  WaitUntilNoBoxShows();
   auto box = std::make_unique<TfrmAlertSearch>();
   box->MakeNotice();
   box->SetMessage(message);
   box->LoadButtons();
-  ExecBoxAlone(box.get());
+  ExecBox(box.get());
 }
 
 void ConfirmPresetAdd(const std::string& programId, const std::string& scheduleKind,

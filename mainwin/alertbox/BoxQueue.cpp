@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
+#include <memory>
 
 namespace velomira {
 
@@ -22,15 +23,26 @@ void CentreOnScreen(QDialog* box) {
 
 }  // namespace
 
-int ExecBoxAlone(QDialog* box) {
-  // A box asked for from inside another box's modal loop (a timer, say) waits here;
-  // the earlier box counts as gone once it is hidden, before its loop unwinds.
+void WaitUntilNoBoxShows() {
+  // The earlier box counts as gone once it is hidden, before its modal loop unwinds;
+  // otherwise the waiting box would hold up the loop it waits for.
   while (showingBoxes > 0)
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
+}
+
+int ExecBox(QDialog* box) {
   ++showingBoxes;
-  QObject::connect(box, &QDialog::finished, box, [] { --showingBoxes; });
+  // Counted off when the box finishes, or when its loop ends some other way.
+  auto showing = std::make_shared<bool>(true);
+  const auto countOff = [showing] {
+    if (*showing) --showingBoxes;
+    *showing = false;
+  };
+  QObject::connect(box, &QDialog::finished, box, countOff);
   CentreOnScreen(box);
-  return box->exec();
+  const int result = box->exec();
+  countOff();
+  return result;
 }
 
 }  // namespace velomira

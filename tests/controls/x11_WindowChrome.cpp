@@ -38,15 +38,22 @@ TEST(SwapMainPanel, EndsWithTheNewPanelFillingTheUnmaskedWindow) {
   test::TestSkin skin;
   MainWindow main;
   std::vector<int> heights;
+  std::vector<QRegion> masks;
   struct Recorder : QObject {
+    QWidget* window;
     std::vector<int>* heights;
+    std::vector<QRegion>* masks;
     bool eventFilter(QObject*, QEvent* event) override {
-      if (event->type() == QEvent::Resize)
+      if (event->type() == QEvent::Resize) {
         heights->push_back(static_cast<QResizeEvent*>(event)->size().height());
+        masks->push_back(window->mask());
+      }
       return false;
     }
   } recorder;
+  recorder.window = &main.window;
   recorder.heights = &heights;
+  recorder.masks = &masks;
   main.window.installEventFilter(&recorder);
 
   SwapMainPanel(main.mainPanel, main.guidePanel);
@@ -62,6 +69,9 @@ TEST(SwapMainPanel, EndsWithTheNewPanelFillingTheUnmaskedWindow) {
   // Closing: 216, 166, 116, 66, 16, then nothing; opening in 50-pixel steps.
   const std::vector<int> expected = {216, 166, 116, 66, 16, 1, 16, 66, 116, 166, 216, 266};
   EXPECT_EQ(heights, expected);
+  ASSERT_EQ(masks.size(), expected.size());
+  EXPECT_EQ(masks[0], SwapClosingShape(200, 266, 1));  // shaped while closing
+  EXPECT_EQ(masks[6], QRegion(0, 0, 200, 266));        // full rectangle while opening
 
   // And back: the main panel returns in the same way.
   SwapMainPanel(main.guidePanel, main.mainPanel);
