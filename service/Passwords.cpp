@@ -1,0 +1,33 @@
+#include "Passwords.h"
+
+#include <sodium.h>
+
+namespace velomira::service {
+
+bool InitPasswords() { return sodium_init() >= 0; }
+
+std::optional<std::string> HashPassword(std::string_view password) {
+  char hash[crypto_pwhash_STRBYTES];
+  if (crypto_pwhash_str(hash, password.data(), password.size(),
+                        crypto_pwhash_OPSLIMIT_INTERACTIVE,
+                        crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0) {
+    return std::nullopt;
+  }
+  return std::string(hash);
+}
+
+bool VerifyPassword(const std::string& hash, std::string_view password) {
+  if (hash.size() >= crypto_pwhash_STRBYTES) return false;
+  return crypto_pwhash_str_verify(hash.c_str(), password.data(), password.size()) == 0;
+}
+
+std::string RandomPassword(std::size_t length) {
+  static constexpr char kAlphabet[] = "abcdefghijkmnpqrstuvwxyz23456789";
+  std::string password;
+  for (std::size_t i = 0; i < length; ++i) {
+    password.push_back(kAlphabet[randombytes_uniform(sizeof kAlphabet - 1)]);
+  }
+  return password;
+}
+
+}  // namespace velomira::service

@@ -1,0 +1,144 @@
+#include "Schema.h"
+
+#include "Database.h"
+
+namespace velomira::service {
+
+namespace {
+
+// Times are seconds since the epoch in UTC. Category numbers are the
+// service codes (1 News, 2 Music, ... 9 Chat Event).
+constexpr const char* kSchema = R"SQL(
+CREATE TABLE IF NOT EXISTS settings (
+  key TEXT PRIMARY KEY,
+  value TEXT NOT NULL
+);
+CREATE TABLE IF NOT EXISTS sub_categories (
+  category INTEGER NOT NULL,
+  code INTEGER NOT NULL,
+  name TEXT NOT NULL,
+  PRIMARY KEY (category, code)
+);
+CREATE TABLE IF NOT EXISTS station_categories (
+  code TEXT PRIMARY KEY,
+  name TEXT NOT NULL,
+  position INTEGER NOT NULL
+);
+CREATE TABLE IF NOT EXISTS states (
+  code TEXT PRIMARY KEY,
+  name TEXT NOT NULL,
+  position INTEGER NOT NULL
+);
+CREATE TABLE IF NOT EXISTS stations (
+  id INTEGER PRIMARY KEY,
+  name TEXT NOT NULL,
+  description TEXT NOT NULL,
+  category_code TEXT NOT NULL REFERENCES station_categories(code),
+  state_code TEXT NOT NULL REFERENCES states(code),
+  icon TEXT NOT NULL,
+  banner TEXT
+);
+CREATE TABLE IF NOT EXISTS programs (
+  id INTEGER PRIMARY KEY,
+  station_id INTEGER NOT NULL REFERENCES stations(id),
+  category INTEGER NOT NULL,
+  sub_category INTEGER NOT NULL,
+  media TEXT NOT NULL,
+  start_utc INTEGER NOT NULL,
+  end_utc INTEGER NOT NULL,
+  play_time TEXT NOT NULL DEFAULT '',
+  input_utc INTEGER NOT NULL,
+  title TEXT NOT NULL,
+  second_name TEXT NOT NULL DEFAULT '',
+  description TEXT NOT NULL,
+  banner TEXT NOT NULL DEFAULT '0',
+  kind TEXT NOT NULL DEFAULT 'n',
+  schedule TEXT NOT NULL DEFAULT 'o',
+  weekdays TEXT NOT NULL DEFAULT '',
+  regular_no INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX IF NOT EXISTS programs_by_category ON programs (category, start_utc);
+CREATE INDEX IF NOT EXISTS programs_by_station ON programs (station_id, start_utc);
+CREATE INDEX IF NOT EXISTS programs_by_series ON programs (regular_no, start_utc);
+CREATE TABLE IF NOT EXISTS banners (
+  file TEXT PRIMARY KEY,
+  windows TEXT NOT NULL,
+  category_marks TEXT NOT NULL,
+  sub_category_marks TEXT NOT NULL,
+  link TEXT NOT NULL,
+  position INTEGER NOT NULL
+);
+CREATE TABLE IF NOT EXISTS help_topics (
+  position INTEGER PRIMARY KEY,
+  page TEXT NOT NULL,
+  title TEXT NOT NULL,
+  log_name TEXT NOT NULL,
+  body TEXT NOT NULL
+);
+CREATE TABLE IF NOT EXISTS members (
+  id TEXT PRIMARY KEY COLLATE NOCASE,
+  password_hash TEXT NOT NULL,
+  tz_minutes INTEGER NOT NULL,
+  first_name TEXT NOT NULL DEFAULT '',
+  last_name TEXT NOT NULL DEFAULT '',
+  email TEXT NOT NULL DEFAULT '',
+  address TEXT NOT NULL DEFAULT '',
+  city TEXT NOT NULL DEFAULT '',
+  state TEXT NOT NULL DEFAULT '',
+  post TEXT NOT NULL DEFAULT '',
+  country TEXT NOT NULL DEFAULT '',
+  age TEXT NOT NULL DEFAULT '00',
+  gender TEXT NOT NULL DEFAULT '',
+  conn_tp TEXT NOT NULL DEFAULT '',
+  letter TEXT NOT NULL DEFAULT 'n',
+  login_auto TEXT NOT NULL DEFAULT 'n',
+  smmr TEXT NOT NULL DEFAULT 'n',
+  start_mode TEXT NOT NULL DEFAULT 'c',
+  remember TEXT NOT NULL DEFAULT 'N',
+  created_utc INTEGER NOT NULL,
+  last_login_utc INTEGER
+);
+CREATE TABLE IF NOT EXISTS my_channels (
+  member_id TEXT NOT NULL REFERENCES members(id) COLLATE NOCASE,
+  station_id INTEGER NOT NULL REFERENCES stations(id),
+  added_utc INTEGER NOT NULL,
+  PRIMARY KEY (member_id, station_id)
+);
+CREATE TABLE IF NOT EXISTS my_categories (
+  member_id TEXT NOT NULL REFERENCES members(id) COLLATE NOCASE,
+  category INTEGER NOT NULL,
+  sub_code INTEGER NOT NULL,
+  PRIMARY KEY (member_id, category, sub_code)
+);
+CREATE TABLE IF NOT EXISTS presets (
+  id INTEGER PRIMARY KEY,
+  member_id TEXT NOT NULL REFERENCES members(id) COLLATE NOCASE,
+  program_id INTEGER NOT NULL REFERENCES programs(id),
+  regular_no INTEGER NOT NULL DEFAULT 0,
+  added_utc INTEGER NOT NULL,
+  marked_start_utc INTEGER
+);
+CREATE INDEX IF NOT EXISTS presets_by_member ON presets (member_id);
+CREATE TABLE IF NOT EXISTS outbox (
+  id INTEGER PRIMARY KEY,
+  kind TEXT NOT NULL,
+  from_name TEXT NOT NULL,
+  from_address TEXT NOT NULL,
+  to_name TEXT NOT NULL,
+  to_address TEXT NOT NULL,
+  body TEXT NOT NULL,
+  created_utc INTEGER NOT NULL
+);
+CREATE TABLE IF NOT EXISTS usage_logs (
+  id INTEGER PRIMARY KEY,
+  name TEXT NOT NULL,
+  content TEXT NOT NULL,
+  received_utc INTEGER NOT NULL
+);
+)SQL";
+
+}  // namespace
+
+void CreateSchema(Connection& connection) { connection.exec(kSchema); }
+
+}  // namespace velomira::service

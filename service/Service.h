@@ -1,0 +1,41 @@
+#pragma once
+// The reference service: servlets, downloads and web pages over HTTP.
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "Database.h"
+#include "Servlet.h"
+
+namespace velomira::service {
+
+class VelomiraService {
+public:
+  // Opens (creating when missing) dataDir/velomira.db.
+  explicit VelomiraService(ServiceConfig config);
+  ~VelomiraService();
+  VelomiraService(const VelomiraService&) = delete;
+  VelomiraService& operator=(const VelomiraService&) = delete;
+
+  Database& database() { return database_; }
+  const ServiceConfig& config() const { return config_; }
+
+  // Binds to host and port (0 picks a free one); the bound port, or -1.
+  int bind(const std::string& host, int port);
+  // Serves until stop(); false when it could not serve.
+  bool run();
+  // Serves on a background thread until stop() or destruction.
+  void start();
+  void stop();
+
+private:
+  class Routes;
+  ServiceConfig config_;
+  Database database_;
+  RequestLog log_;
+  ServletTable servlets_;
+  std::unique_ptr<Routes> routes_;
+  std::thread thread_;
+};
+
+}  // namespace velomira::service

@@ -1,0 +1,41 @@
+#include "ServiceOptions.h"
+
+#include "Query.h"
+
+namespace velomira::service {
+
+const char* const kServiceUsage =
+    "usage: velomira-service [--bind ADDRESS] [--port PORT] [--data DIR] [--seed]\n"
+    "  --bind ADDRESS  address to listen on (default 127.0.0.1)\n"
+    "  --port PORT     port to listen on (default 8470; 0 picks a free port)\n"
+    "  --data DIR      folder of velomira.db, img/, app/ and outbox/ (default velomira-data)\n"
+    "  --seed          create the sample guide when the database is empty\n";
+
+std::optional<ServiceOptions> ParseServiceOptions(const std::vector<std::string>& args,
+                                                  std::string& error) {
+  ServiceOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (arg == "--seed") {
+      options.seed = true;
+    } else if (arg == "--bind" && hasValue) {
+      options.bind = args[++i];
+    } else if (arg == "--data" && hasValue) {
+      options.dataDir = args[++i];
+    } else if (arg == "--port" && hasValue) {
+      const auto port = ParseNumber(args[++i]);
+      if (!port || *port < 0 || *port > 65535) {
+        error = "not a port number: " + args[i];
+        return std::nullopt;
+      }
+      options.port = static_cast<int>(*port);
+    } else {
+      error = "unknown or incomplete option: " + arg;
+      return std::nullopt;
+    }
+  }
+  return options;
+}
+
+}  // namespace velomira::service

@@ -1,0 +1,75 @@
+// velomira-service: the reference service for the Velomira client.
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <iostream>
+
+#include "Passwords.h"
+#include "Seed.h"
+#include "Service.h"
+#include "ServiceOptions.h"
+
+namespace {
+
+std::filesystem::path ProgramFolder(const char* argv0) {
+  std::error_code error;
+  auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) self = std::filesystem::absolute(argv0, error);
+  return self.parent_path();
+}
+
+velomira::service::VelomiraService* running = nullptr;
+
+extern "C" void StopOnSignal(int) {
+  if (running) running->stop();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace velomira::service;
+  std::string error;
+  const auto options = ParseServiceOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+  if (!options) {
+    std::cerr << error << "\n" << kServiceUsage;
+    return 2;
+  }
+  if (!InitPasswords()) {
+    std::cerr << "cannot initialise libsodium\n";
+    return 1;
+  }
+  try {
+    ServiceConfig config;
+    config.dataDir = options->dataDir;
+    config.assetDir = ProgramFolder(argv[0]) / "service-assets";
+    config.log = &std::cout;
+    VelomiraService service(config);
+    if (options->seed) {
+      const SeedSummary summary = SeedSampleGuide(service.database(), service.config().clock());
+      if (summary.seeded) {
+        std::cout << "sample guide created: " << summary.stations << " stations, "
+                  << summary.programs << " programs\n"
+                  << "demo member: ID \"" << kDemoMemberId << "\", password \"" << kDemoPassword
+                  << "\"" << std::endl;
+      } else {
+        std::cout << "the database already holds a guide; not seeded" << std::endl;
+      }
+    }
+    const int port = service.bind(options->bind, options->port);
+    if (port < 0) {
+      std::cerr << "cannot listen on " << options->bind << ":" << options->port << "\n";
+      return 1;
+    }
+    std::cout << "listening on " << options->bind << ":" << port << std::endl;
+    running = &service;
+    std::signal(SIGINT, StopOnSignal);
+    std::signal(SIGTERM, StopOnSignal);
+    const bool served = service.run();
+    running = nullptr;
+    return served ? 0 : 1;
+  } catch (const std::exception& failure) {
+    std::cerr << "velomira-service: " << failure.what() << "\n";
+    return 1;
+  }
+}

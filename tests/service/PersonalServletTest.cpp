@@ -1,0 +1,92 @@
+// My categories, my channels, station search, mails and usage logs.
+#include "ServiceFixture.h"
+
+namespace velomira::service::test {
+namespace {
+
+class PersonalServletTest : public ServiceTest {};
+
+TEST_F(PersonalServletTest, MyCategoriesAddReplacesACategoryAndDelRemoves) {
+  const std::string member = "listener3";
+  EXPECT_TRUE(Servlet("MydbzerList?usr_id=" + member).records().empty());
+  EXPECT_EQ(Servlet("GetProgramList?mode=my&usr_id=" + member).code(), "212");
+
+  EXPECT_EQ(Servlet("MydbzerEdit?mode=add&usr_id=" + member + "&cates=2:1,2:3,5:2,").code(), "100");
+  auto records = Servlet("MydbzerList?usr_id=" + member).records();
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(records[0][0], "2");
+  EXPECT_EQ(records[0][1], "1");
+  EXPECT_EQ(Servlet("GetProgramList?mode=my&usr_id=" + member).code(), "100");
+
+  // The picker sends a category's whole choice; "k:*" means none of it.
+  EXPECT_EQ(Servlet("MydbzerEdit?mode=add&usr_id=" + member + "&cates=2:4,").code(), "100");
+  EXPECT_EQ(Servlet("MydbzerList?usr_id=" + member).records().size(), 2u);
+  EXPECT_EQ(Servlet("MydbzerEdit?mode=add&usr_id=" + member + "&cates=2:*").code(), "100");
+  EXPECT_EQ(Servlet("MydbzerList?usr_id=" + member).records().size(), 1u);
+  EXPECT_EQ(Servlet("MydbzerEdit?mode=del&usr_id=" + member + "&cates=5:2,").code(), "100");
+  EXPECT_TRUE(Servlet("MydbzerList?usr_id=" + member).records().empty());
+
+  for (const char* cates : {"", "x:1,", "12:1,", "2:abc,"}) {
+    EXPECT_EQ(Servlet("MydbzerEdit?mode=add&usr_id=" + member + "&cates=" + cates).code(), "300") << cates;
+  }
+  EXPECT_EQ(Servlet("MydbzerEdit?mode=add&usr_id=nobody_here&cates=2:1,").code(), "250");
+}
+
+TEST_F(PersonalServletTest, MyChannelsAndStationSearch) {
+  const auto mine = Servlet("ChannelMyList?usr_id=demo").records();
+  ASSERT_EQ(mine.size(), 3u);
+  EXPECT_EQ(mine[0][0], "1");
+  EXPECT_EQ(mine[0][1], "Velo News 24");
+
+  const std::string member = "listener4";
+  EXPECT_EQ(Servlet("ChannelMyList?usr_id=" + member).body, std::string("100") + std::string(29, ' '));
+  EXPECT_EQ(Servlet("ChannelEdit?usr_id=" + member + "&mode=add&sttn_id=12").code(), "100");
+  EXPECT_EQ(Servlet("ChannelEdit?usr_id=" + member + "&mode=add&sttn_id=12").code(), "211");
+  EXPECT_EQ(Servlet("ChannelEdit?usr_id=" + member + "&mode=add&sttn_id=999").code(), "250");
+  EXPECT_EQ(Servlet("ChannelMyList?usr_id=" + member).records().size(), 1u);
+  EXPECT_EQ(Servlet("ChannelEdit?usr_id=" + member + "&mode=del&sttn_id=12").code(), "100");
+  EXPECT_TRUE(Servlet("ChannelMyList?usr_id=" + member).records().empty());
+
+  const auto radios = Servlet("ChannelSearchList?cate1=radio&keywd=&loc=all").records();
+  ASSERT_EQ(radios.size(), 14u);
+  for (const auto& record : radios) {
+    ASSERT_EQ(record.size(), 6u);
+    EXPECT_EQ(record[4], "1");
+    EXPECT_EQ(record[5], "1");
+  }
+  const auto blue = Servlet("ChannelSearchList?cate1=all&keywd=blue+note&loc=IL").records();
+  ASSERT_EQ(blue.size(), 1u);
+  EXPECT_EQ(blue[0][1], "Blue Note Lounge");
+  EXPECT_TRUE(Servlet("ChannelSearchList?cate1=all&keywd=blue+note&loc=CA").records().empty());
+  const auto all = Servlet("ChannelSearchList?cate1=&keywd=&loc=&cur_page=2").records();
+  ASSERT_EQ(all.size(), 20u);
+  EXPECT_EQ(all[0][4], "2");
+  EXPECT_EQ(all[0][5], "2");
+}
+
+TEST_F(PersonalServletTest, MailsGoToTheOutbox) {
+  EXPECT_EQ(Servlet("Tell_A_Friend?from_name=Demo&from=demo%40velomira.example"
+                    "&cnt1=World+Report%01Velo+News+24&cnt2=Line+one%5B%40retrn%5DLine+two"
+                    "&to_name=Pat&to=pat%40example.org").code(),
+            "100");
+  {
+    auto mail = Db().prepare("SELECT body, to_name FROM outbox WHERE kind = 'tell-a-friend'");
+    ASSERT_TRUE(mail.next());
+    EXPECT_NE(mail.text(0).find("World Report\r\nVelo News 24"), std::string::npos);
+    EXPECT_NE(mail.text(0).find("Line one\r\nLine two"), std::string::npos);
+    EXPECT_EQ(mail.text(1), "Pat");
+  }  // ends the read, so that later rows are seen
+  EXPECT_EQ(Servlet("Tell_A_Friend?from_name=a&from=b&cnt1=c&cnt2=d&to_name=e&to=nowhere").code(), "231");
+
+  EXPECT_EQ(Servlet("Help_me?from=demo%40velomira.example&from_name=demo&cnt=How+do+I+preset%3F"
+                    "&to=support@velomira.example").code(),
+            "100");
+  EXPECT_EQ(Servlet("GetLog?name=20261210120000demo.log&cnt=userid%2Cdemo%0D%0Alogin%2C20261210%2C120000").code(),
+            "100");
+  auto log = Db().prepare("SELECT content FROM usage_logs WHERE name = '20261210120000demo.log'");
+  ASSERT_TRUE(log.next());
+  EXPECT_EQ(log.text(0), "userid,demo\r\nlogin,20261210,120000");
+}
+
+}  // namespace
+}  // namespace velomira::service::test
