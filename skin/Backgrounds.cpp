@@ -95,10 +95,16 @@ QImage GuideBackground() {
   return image;
 }
 
-// The light dialogs: a dark title strip with the wordmark and close mark, a
-// thin amber rule, and a plain light body (buttons blend into it).
-QImage DialogBackground(const QSize &size, glyph::Glyph watermark) {
-  QImage image = style::Canvas(size.width(), size.height(), style::Surface::Card);
+enum class Tone { Light, Dark };
+
+// Dialogs: a dark title strip (the window's title label goes at its left, in
+// white) with the wordmark at its right and the close mark, a thin amber
+// rule, and a plain body: light where the window writes black text (alert
+// boxes, splash), dark navy where it writes white text (login, registration,
+// proxy, tell a friend).
+QImage DialogBackground(const QSize &size, Tone tone, glyph::Glyph watermark) {
+  const QColor body = tone == Tone::Light ? style::kCard : style::kDialogBody;
+  QImage image = style::Canvas(size.width(), size.height(), body);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   const int strip = layout::kDialogTitleHeight;
@@ -110,14 +116,14 @@ QImage DialogBackground(const QSize &size, glyph::Glyph watermark) {
   rule.setColorAt(0, style::kAccent);
   rule.setColorAt(1, style::kAccentDeep);
   p.fillRect(QRect(0, strip, size.width(), 2), rule);
-  // A soft light band under the rule gives the body some depth.
+  // A soft band under the rule gives the body some depth.
   QLinearGradient band(0, strip + 2, 0, strip + 44);
-  band.setColorAt(0, QColor(228, 233, 249));
-  band.setColorAt(1, style::kCard);
+  band.setColorAt(0, tone == Tone::Light ? QColor(228, 233, 249) : body.lighter(125));
+  band.setColorAt(1, body);
   p.fillRect(QRect(0, strip + 2, size.width(), 42), band);
-  style::Wordmark(p, QPointF(8, 5), 14, 11, style::kText);
 
   const QRectF close = layout::kDialogClose;
+  style::Wordmark(p, QPointF(close.left() - 10 - style::WordmarkWidth(12, 10), 6), 12, 10, style::kTextMuted);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(255, 255, 255, 28));
   p.drawRoundedRect(close.adjusted(-1.5, -1.5, 1.5, 1.5), 3, 3);
@@ -125,7 +131,8 @@ QImage DialogBackground(const QSize &size, glyph::Glyph watermark) {
 
   if (watermark) {
     const qreal side = size.height() * 0.42;
-    watermark(p, QRectF(size.width() - side - 14, size.height() - side - 12, side, side), QColor(232, 236, 247));
+    watermark(p, QRectF(size.width() - side - 14, size.height() - side - 12, side, side),
+              tone == Tone::Light ? QColor(232, 236, 247) : body.lighter(135));
   }
   Frame(p, size);
   return image;
@@ -152,10 +159,10 @@ void DrawBackgrounds(SkinOutput &out) {
   out.SkinGif("Form", "Main.gif", FullMainBackground());
   out.SkinGif("Form", "Simple.gif", MainBackground(layout::kSimpleWindow));
   out.SkinGif("Form", "Back.gif", GuideBackground());
-  out.SkinGif("Form", "alertbox.gif", DialogBackground(layout::kAlertBox, nullptr));
-  out.SkinGif("Form", "loginbox.gif", DialogBackground(layout::kLoginBox, glyph::Play));
-  out.SkinGif("Form", "regist.gif", DialogBackground(layout::kTallDialog, glyph::Person));
-  out.SkinGif("Form", "proxy_line01.gif", DialogBackground(layout::kTallDialog, glyph::Globe));
+  out.SkinGif("Form", "alertbox.gif", DialogBackground(layout::kAlertBox, Tone::Light, nullptr));
+  out.SkinGif("Form", "loginbox.gif", DialogBackground(layout::kLoginBox, Tone::Dark, nullptr));
+  out.SkinGif("Form", "regist.gif", DialogBackground(layout::kTallDialog, Tone::Dark, glyph::Person));
+  out.SkinGif("Form", "proxy_line01.gif", DialogBackground(layout::kTallDialog, Tone::Dark, glyph::Globe));
   out.SkinGif("Form", "Banner_Back.gif", BannerFrame());
 }
 

@@ -137,9 +137,9 @@ void DrawBubbles(SkinOutput &out) {
     const BubbleStyle &bubble = kStyles[s];
     for (int frame = 1; frame <= 5; ++frame) {
       out.SkinGif("bubble", QString("%1%2.gif").arg(QLatin1Char(bubble.letter)).arg(frame),
-                  BubbleFrame(bubble.colour, frame), true);
+                  BubbleFrame(bubble.colour, frame), Reserve::Black);
     }
-    out.SkinGif("bubble", QString("boom%1.gif").arg(s + 1), Burst(bubble.colour), true);
+    out.SkinGif("bubble", QString("boom%1.gif").arg(s + 1), Burst(bubble.colour), Reserve::Black);
   }
 }
 

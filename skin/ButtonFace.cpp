@@ -22,16 +22,15 @@ Face FaceFor(ButtonKind kind, bool hover) {
       return hover ? Face{kHoverTop, kHoverBottom, kHoverEdge, Qt::white, true}
                    : Face{kButtonTop, kButtonBottom, kButtonEdge, kText, true};
     case ButtonKind::Primary:
-      return hover ? Face{QColor(104, 124, 240), QColor(74, 94, 214), QColor(60, 76, 190), Qt::white, true}
-                   : Face{QColor(70, 84, 190), QColor(46, 58, 148), QColor(36, 46, 122), Qt::white, true};
+      return hover ? Face{QColor(128, 146, 255), QColor(94, 112, 240), QColor(150, 166, 255), Qt::white, true}
+                   : Face{QColor(88, 104, 226), QColor(58, 72, 184), QColor(44, 56, 150), Qt::white, true};
     case ButtonKind::Secondary:
       return hover ? Face{QColor(236, 240, 255), QColor(212, 220, 255), QColor(110, 126, 226), QColor(40, 52, 160),
                           false}
                    : Face{QColor(255, 255, 255), QColor(228, 233, 245), kCardEdge, kTextDark, false};
     case ButtonKind::Link:
-      return hover ? Face{QColor(226, 232, 255), QColor(214, 222, 255), QColor(170, 182, 245), QColor(30, 40, 150),
-                          false}
-                   : Face{QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(), QColor(58, 72, 176), false};
+      return hover ? Face{QColor(58, 74, 156), QColor(44, 58, 130), QColor(104, 124, 226), Qt::white, false}
+                   : Face{QColor(), QColor(), QColor(), QColor(156, 190, 255), false};
     case ButtonKind::Tab:
       return hover ? Face{QColor(74, 90, 200), QColor(50, 62, 160), QColor(40, 50, 132), Qt::white, true}
                    : Face{QColor(236, 239, 248), QColor(216, 222, 238), kCardEdge, QColor(70, 80, 120), false};
@@ -48,7 +47,7 @@ QString WithSuffix(const QString &name, const QString &suffix) {
 
 QImage PaintButton(const ButtonSpec &spec, bool hover) {
   const Face face = FaceFor(spec.kind, hover);
-  QImage image = style::Canvas(spec.size.width(), spec.size.height(), spec.backdrop);
+  QImage image = style::ClearCanvas(spec.size.width(), spec.size.height());
   QPainter p(&image);
   const QRectF body(0, 0, spec.size.width(), spec.size.height());
   const qreal radius = spec.radius >= 0 ? spec.radius : spec.size.height() / 2.0;
@@ -57,8 +56,12 @@ QImage PaintButton(const ButtonSpec &spec, bool hover) {
     // Rounded on top only: the tab sits on the page below it.
     style::RoundedGradient(p, body.adjusted(0, 0, 0, radius + 1), radius, face.top, face.bottom, face.edge);
     p.fillRect(QRectF(0, body.bottom() - 1, body.width(), 1), hover ? face.bottom : style::kCardEdge);
-  } else if (face.top.alpha() > 0) {
+  } else if (face.top.isValid()) {
     style::RoundedGradient(p, body, radius, face.top, face.bottom, face.edge);
+  } else {
+    // A text-only face still gets a body in the backdrop's colour, so its
+    // text keeps smooth edges; it vanishes into a background of that colour.
+    style::RoundedGradient(p, body, radius, spec.backdrop, spec.backdrop, QColor());
   }
   if (face.sheen) style::Sheen(p, body, radius, hover ? 70 : 45);
 
@@ -80,7 +83,8 @@ QImage PaintButton(const ButtonSpec &spec, bool hover) {
     const QRectF textBox(left + iconSize + gap, 0, room, body.height() - 1);
     style::FittedText(p, textBox, spec.label, pixelSize, bold, face.text, Qt::AlignLeft | Qt::AlignVCenter);
   }
-  return image;
+  p.end();
+  return style::KeyOut(image, spec.backdrop);
 }
 
 }  // namespace skin

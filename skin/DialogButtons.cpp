@@ -24,29 +24,30 @@ struct Entry {
 
 std::vector<Entry> Catalogue() {
   const QColor card = style::kCard;
+  const QColor dark = style::kDialogBody;
   return {
       // Alert boxes, the alarm's "starts now" box, the verification window, proxy dialog.
       {{"alert_ok.gif", {70, 18}, "OK", K::Primary, card}, {}},
       {{"alert_cancel.gif", {70, 18}, "Cancel", K::Secondary, card}, {}},
       {{"alert_yes.gif", {70, 18}, "Yes", K::Primary, card}, {}},
       {{"verify_cancel.gif", {70, 18}, "Cancel", K::Secondary, card}, {}},
-      // Login dialog.
-      {{"login_button.gif", {76, 22}, "Log in", K::Primary, card, g::Play}, {}},
-      {{"log_cancel.gif", {76, 22}, "Cancel", K::Secondary, card}, {}},
-      {{"log_help.gif", {54, 16}, "Help", K::Link, card, g::Help}, {}},
-      {{"newacc.gif", {96, 16}, "New account", K::Link, card, g::Person}, {}},
-      {{"forgot.gif", {116, 16}, "Forgot password?", K::Link, card, g::Key}, {}},
-      {{"proxy.gif", {100, 16}, "Proxy settings", K::Link, card, g::Globe}, {}},
+      // Login dialog (dark body).
+      {{"login_button.gif", {76, 22}, "Log in", K::Primary, dark, g::Play}, {}},
+      {{"log_cancel.gif", {76, 22}, "Cancel", K::Secondary, dark}, {}},
+      {{"log_help.gif", {54, 16}, "Help", K::Link, dark, g::Help}, {}},
+      {{"newacc.gif", {96, 16}, "New account", K::Link, dark, g::Person}, {}},
+      {{"forgot.gif", {116, 16}, "Forgot password?", K::Link, dark, g::Key}, {}},
+      {{"proxy.gif", {100, 16}, "Proxy settings", K::Link, dark, g::Globe}, {}},
       // Registration wizard and forgotten password.
-      {{"regist_back.gif", {66, 20}, "Back", K::Secondary, card, g::Back}, {}},
-      {{"regist_next.gif", {66, 20}, "Next", K::Primary, card, g::Next}, {}},
-      {{"regist_cancel.gif", {66, 20}, "Cancel", K::Secondary, card}, {}},
-      {{"finish.gif", {66, 20}, "Finish", K::Primary, card, g::Check}, {}},
-      {{"duplication.gif", {76, 18}, "Check ID", K::Secondary, card, g::Search}, {}},
-      {{"resetpass.gif", {70, 20}, "Send", K::Primary, card, g::Mail}, {}},
+      {{"regist_back.gif", {66, 20}, "Back", K::Secondary, dark, g::Back}, {}},
+      {{"regist_next.gif", {66, 20}, "Next", K::Primary, dark, g::Next}, {}},
+      {{"regist_cancel.gif", {66, 20}, "Cancel", K::Secondary, dark}, {}},
+      {{"finish.gif", {66, 20}, "Finish", K::Primary, dark, g::Check}, {}},
+      {{"duplication.gif", {76, 18}, "Check ID", K::Secondary, dark, g::Search}, {}},
+      {{"resetpass.gif", {70, 20}, "Send", K::Primary, dark, g::Mail}, {}},
       // Tell a friend and help mail.
-      {{"tell_send.gif", {66, 20}, "Send", K::Primary, card, g::Mail}, {}},
-      {{"tell_cancel.gif", {66, 20}, "Cancel", K::Secondary, card}, {}},
+      {{"tell_send.gif", {66, 20}, "Send", K::Primary, dark, g::Mail}, {}},
+      {{"tell_cancel.gif", {66, 20}, "Cancel", K::Secondary, dark}, {}},
       {{"send.gif", {60, 18}, "Send", K::Primary, card, g::Mail}, {}},
       // Guide windows.
       {{"Back_Ok2.gif", {60, 18}, "Back", K::Secondary, card, g::Back}, {}},
@@ -89,20 +90,16 @@ void DrawMarks(SkinOutput &out) {
     out.SkinGif("Button", "category.gif",
                 PaintButton({"category.gif", {104, 18}, "Add category", K::Primary, style::kCard, g::Plus}, false));
   }
-  {
-    QImage check = style::Canvas(10, 10, style::Surface::Card);
-    QPainter p(&check);
-    g::Star(p, QRectF(0, 0, 10, 10), style::kAccentDeep);
+  // Amber marks on the dark dialogs, cut out so any background shows.
+  const auto mark = [&](const QString &name, QSize size, glyph::Glyph icon) {
+    QImage picture = style::ClearCanvas(size.width(), size.height());
+    QPainter p(&picture);
+    icon(p, QRectF(0, 0, size.width(), size.height()), style::kAccent);
     p.end();
-    out.SkinGif("Button", "check.gif", check);
-  }
-  {
-    QImage arrow = style::Canvas(8, 9, style::Surface::Card);
-    QPainter p(&arrow);
-    g::Play(p, QRectF(0, 0, 8, 9), style::kAccentDeep);
-    p.end();
-    out.SkinGif("Button", "reset_arrow.gif", arrow);
-  }
+    out.SkinGif("Button", name, style::KeyOut(picture, style::kDialogBody));
+  };
+  mark("check.gif", {10, 10}, g::Star);
+  mark("reset_arrow.gif", {8, 9}, g::Play);
   {
     // Shown in the daily window until a category is chosen.
     QImage hint = style::Canvas(236, 100, style::Surface::Card);

@@ -33,8 +33,19 @@ bool WriteGif(const IndexedPicture &indexed, const QString &path) {
     GifFreeMapObject(map);
     return false;
   }
-  bool ok = EGifPutScreenDesc(gif, indexed.width, indexed.height, bits, 0, map) == GIF_OK &&
-            EGifPutImageDesc(gif, 0, 0, indexed.width, indexed.height, false, nullptr) == GIF_OK;
+  // The transparent colour lives in an extension block, which needs GIF89a.
+  EGifSetGifVersion(gif, indexed.transparentIndex >= 0);
+  bool ok = EGifPutScreenDesc(gif, indexed.width, indexed.height, bits, 0, map) == GIF_OK;
+  if (ok && indexed.transparentIndex >= 0) {
+    GraphicsControlBlock control{};
+    control.DisposalMode = DISPOSAL_UNSPECIFIED;
+    control.DelayTime = 0;
+    control.TransparentColor = indexed.transparentIndex;
+    GifByteType extension[4];
+    EGifGCBToExtension(&control, extension);
+    ok = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, sizeof extension, extension) == GIF_OK;
+  }
+  ok = ok && EGifPutImageDesc(gif, 0, 0, indexed.width, indexed.height, false, nullptr) == GIF_OK;
   std::vector<GifPixelType> row(static_cast<size_t>(indexed.width));
   for (int y = 0; ok && y < indexed.height; ++y) {
     const auto *source = indexed.indices.data() + static_cast<size_t>(y) * static_cast<size_t>(indexed.width);

@@ -6,8 +6,8 @@
 
 namespace skin {
 
-// Writes a palette picture as a single-frame GIF (no transparency index: the
-// windows that need see-through parts treat black pixels as outside).
+// Writes a palette picture as a single-frame GIF; a transparent index is
+// written as the frame's transparent colour (GIF89a).
 bool WriteGif(const IndexedPicture &indexed, const QString &path);
 
 }  // namespace skin

@@ -31,6 +31,11 @@ class Composer {
              int flags = Qt::AlignLeft | Qt::AlignTop) {
     style::Text(painter_, rect, text, style::Font(px, bold), colour, flags);
   }
+  void Field(const QRect &rect) {
+    painter_.fillRect(rect, Qt::white);
+    painter_.setPen(style::kCardEdge);
+    painter_.drawRect(rect.adjusted(0, 0, -1, -1));
+  }
   bool Save(const QString &path) {
     painter_.end();
     return !image_.isNull() && image_.save(path);
@@ -124,9 +129,11 @@ bool AlertMock(const SkinOutput &out, const QString &path) {
 
 bool LoginMock(const SkinOutput &out, const QString &path) {
   Composer c(out, "Form", "loginbox.gif");
-  c.Label(QRectF(90, 4, 150, 16), "Velomira login", 11, true, Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
-  c.Label(QRectF(30, 44, 60, 16), "ID", 11, false, style::kTextDark);
-  c.Label(QRectF(30, 72, 80, 16), "Password", 11, false, style::kTextDark);
+  c.Label(QRectF(10, 2, 200, 16), "Velomira login", 11, true, Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+  c.Label(QRectF(30, 40, 60, 16), "ID", 11, false, Qt::white);
+  c.Label(QRectF(30, 66, 80, 16), "Password", 11, false, Qt::white);
+  c.Field(QRect(100, 38, 180, 20));
+  c.Field(QRect(100, 64, 180, 20));
   c.Place("Button", "login_button.gif", QPoint(70, 118));
   c.Place("Button", "log_cancel_ovr.gif", QPoint(170, 118));
   c.Place("Button", "newacc.gif", QPoint(10, 158));

@@ -112,30 +112,41 @@ int Nearest(const QList<QRgb> &palette, int first, QRgb colour) {
 
 }  // namespace
 
-IndexedPicture Quantize(const QImage &picture, bool keepBlackExact) {
-  const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+IndexedPicture Quantize(const QImage &picture, Reserve reserve) {
+  const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
   const QRgb black = qRgb(0, 0, 0);
+  // Which pixels take the reserved entry 0.
+  const auto reserved = [&](QRgb c) {
+    switch (reserve) {
+      case Reserve::Black: return (c | 0xFF000000u) == black;
+      case Reserve::Transparent: return qAlpha(c) < 128;
+      case Reserve::None: break;
+    }
+    return false;
+  };
 
   QHash<QRgb, int> histogram;
-  bool hasBlack = false;
-  for (int y = 0; y < rgb.height(); ++y) {
-    const QRgb *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-    for (int x = 0; x < rgb.width(); ++x) {
-      const QRgb c = line[x] | 0xFF000000u;
-      if (keepBlackExact && c == black) {
-        hasBlack = true;
+  bool anyReserved = false;
+  for (int y = 0; y < argb.height(); ++y) {
+    const QRgb *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+    for (int x = 0; x < argb.width(); ++x) {
+      if (reserved(line[x])) {
+        anyReserved = true;
         continue;
       }
-      ++histogram[c];
+      ++histogram[line[x] | 0xFF000000u];
     }
   }
 
   IndexedPicture out;
-  out.width = rgb.width();
-  out.height = rgb.height();
-  const int reserved = (keepBlackExact && hasBlack) ? 1 : 0;
-  if (reserved) out.palette.append(black);
-  const int room = 256 - reserved;
+  out.width = argb.width();
+  out.height = argb.height();
+  const int first = anyReserved ? 1 : 0;
+  if (anyReserved) {
+    out.palette.append(black);
+    if (reserve == Reserve::Transparent) out.transparentIndex = 0;
+  }
+  const int room = 256 - first;
 
   std::vector<ColourCount> colours;
   colours.reserve(static_cast<size_t>(histogram.size()));
@@ -146,7 +157,7 @@ IndexedPicture Quantize(const QImage &picture, bool keepBlackExact) {
   } else {
     for (QRgb c : MedianCut(std::move(colours), room)) {
       // An averaged box must never turn into the see-through colour.
-      if (keepBlackExact && c == black) c = qRgb(1, 1, 1);
+      if (reserve == Reserve::Black && c == black) c = qRgb(1, 1, 1);
       out.palette.append(c);
     }
   }
@@ -155,15 +166,13 @@ IndexedPicture Quantize(const QImage &picture, bool keepBlackExact) {
   QHash<QRgb, uint8_t> lookup;
   out.indices.resize(static_cast<size_t>(out.width) * static_cast<size_t>(out.height));
   for (int y = 0; y < out.height; ++y) {
-    const QRgb *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+    const QRgb *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
     for (int x = 0; x < out.width; ++x) {
-      const QRgb c = line[x] | 0xFF000000u;
-      uint8_t index;
-      if (reserved && c == black) {
-        index = 0;
-      } else {
+      uint8_t index = 0;
+      if (!reserved(line[x])) {
+        const QRgb c = line[x] | 0xFF000000u;
         auto found = lookup.constFind(c);
-        if (found == lookup.constEnd()) found = lookup.insert(c, static_cast<uint8_t>(Nearest(out.palette, reserved, c)));
+        if (found == lookup.constEnd()) found = lookup.insert(c, static_cast<uint8_t>(Nearest(out.palette, first, c)));
         index = found.value();
       }
       out.indices[static_cast<size_t>(y) * static_cast<size_t>(out.width) + static_cast<size_t>(x)] = index;
@@ -173,11 +182,13 @@ IndexedPicture Quantize(const QImage &picture, bool keepBlackExact) {
 }
 
 QImage ToImage(const IndexedPicture &indexed) {
-  QImage image(indexed.width, indexed.height, QImage::Format_RGB32);
+  QImage image(indexed.width, indexed.height, QImage::Format_ARGB32);
   for (int y = 0; y < indexed.height; ++y) {
     QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-    for (int x = 0; x < indexed.width; ++x)
-      line[x] = indexed.palette[indexed.indices[static_cast<size_t>(y) * static_cast<size_t>(indexed.width) + static_cast<size_t>(x)]];
+    for (int x = 0; x < indexed.width; ++x) {
+      const int index = indexed.indices[static_cast<size_t>(y) * static_cast<size_t>(indexed.width) + static_cast<size_t>(x)];
+      line[x] = index == indexed.transparentIndex ? 0u : indexed.palette[index];
+    }
   }
   return image;
 }

@@ -1,7 +1,6 @@
 #include "SkinOutput.h"
 
 #include "GifWriter.h"
-#include "Quantizer.h"
 #include "WavWriter.h"
 
 #include <QDir>
@@ -18,13 +17,14 @@ void Complain(const QString &path) { std::fprintf(stderr, "velomira_skingen: can
 SkinOutput::SkinOutput(QString appDir, QString assetsDir) : appDir_(std::move(appDir)), assetsDir_(std::move(assetsDir)) {}
 
 void SkinOutput::Gif(const QString &dir, const QString &key, const QString &name, const QImage &picture,
-                     bool keepBlackExact) {
+                     Reserve reserve) {
   if (!QDir().mkpath(dir)) {
     Complain(dir);
     failed_ = true;
     return;
   }
-  const IndexedPicture indexed = Quantize(picture, keepBlackExact);
+  if (reserve == Reserve::None && picture.hasAlphaChannel()) reserve = Reserve::Transparent;
+  const IndexedPicture indexed = Quantize(picture, reserve);
   const QString path = dir + QLatin1Char('/') + name;
   if (!WriteGif(indexed, path)) {
     Complain(path);
@@ -35,14 +35,14 @@ void SkinOutput::Gif(const QString &dir, const QString &key, const QString &name
   ++filesWritten_;
 }
 
-void SkinOutput::SkinGif(const QString &folder, const QString &name, const QImage &picture, bool keepBlackExact) {
+void SkinOutput::SkinGif(const QString &folder, const QString &name, const QImage &picture, Reserve reserve) {
   Gif(appDir_ + QStringLiteral("/Image/Default/") + folder, folder + QLatin1Char('/') + name, name, picture,
-      keepBlackExact);
+      reserve);
 }
 
 void SkinOutput::AssetGif(const QString &folder, const QString &name, const QImage &picture) {
   Gif(assetsDir_ + QStringLiteral("/img/") + folder, QStringLiteral("assets/") + folder + QLatin1Char('/') + name,
-      name, picture, false);
+      name, picture, Reserve::None);
 }
 
 void SkinOutput::Wave(const QString &name, const std::vector<short> &samples) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Quantizer.h"
+
 #include <QImage>
 #include <QMap>
 #include <QString>
@@ -14,8 +16,9 @@ class SkinOutput {
  public:
   SkinOutput(QString appDir, QString assetsDir);
 
-  // Skin folders below the program folder's Image/Default/.
-  void SkinGif(const QString &folder, const QString &name, const QImage &picture, bool keepBlackExact = false);
+  // Skin folders below the program folder's Image/Default/. Pictures with
+  // an alpha channel are written with their clear pixels transparent.
+  void SkinGif(const QString &folder, const QString &name, const QImage &picture, Reserve reserve = Reserve::None);
   // Sample pictures the service hands out (below its assets' img/ folder).
   void AssetGif(const QString &folder, const QString &name, const QImage &picture);
   void Wave(const QString &name, const std::vector<short> &samples);
@@ -28,7 +31,7 @@ class SkinOutput {
   bool Failed() const { return failed_; }
 
  private:
-  void Gif(const QString &dir, const QString &key, const QString &name, const QImage &picture, bool keepBlackExact);
+  void Gif(const QString &dir, const QString &key, const QString &name, const QImage &picture, Reserve reserve);
 
   QString appDir_;
   QString assetsDir_;

@@ -36,6 +36,32 @@ QImage Canvas(int width, int height, const QColor &fill) {
 
 QImage Canvas(int width, int height, Surface surface) { return Canvas(width, height, SurfaceColour(surface)); }
 
+QImage ClearCanvas(int width, int height) {
+  QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+QImage KeyOut(const QImage &painted, const QColor &backdrop) {
+  const QImage source = painted.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QImage keyed(source.size(), QImage::Format_ARGB32);
+  for (int y = 0; y < source.height(); ++y) {
+    const QRgb *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+    QRgb *out = reinterpret_cast<QRgb *>(keyed.scanLine(y));
+    for (int x = 0; x < source.width(); ++x) {
+      const int a = qAlpha(in[x]);
+      if (a < 128) {
+        out[x] = 0;
+        continue;
+      }
+      const int rest = 255 - a;
+      out[x] = qRgb(qRed(in[x]) + backdrop.red() * rest / 255, qGreen(in[x]) + backdrop.green() * rest / 255,
+                    qBlue(in[x]) + backdrop.blue() * rest / 255);
+    }
+  }
+  return keyed;
+}
+
 void RoundedGradient(QPainter &p, const QRectF &rect, qreal radius, const QColor &top, const QColor &bottom,
                      const QColor &edge) {
   QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
@@ -106,11 +132,14 @@ qreal Wordmark(QPainter &p, const QPointF &topLeft, int discSize, int textPixelS
   p.drawPolygon(QPolygonF({QPointF(c.x() - s * 0.8, c.y() - s * 1.25), QPointF(c.x() + s * 1.35, c.y()),
                            QPointF(c.x() - s * 0.8, c.y() + s * 1.25)}));
   p.restore();
-  const QFont font = Font(textPixelSize, true);
-  const QString word = QStringLiteral("velomira");
   const qreal left = disc.right() + discSize * 0.25;
-  Text(p, QRectF(left, disc.top() - 2, 400, discSize + 4), word, font, textColour, Qt::AlignLeft | Qt::AlignVCenter);
-  return left + QFontMetricsF(font).horizontalAdvance(word);
+  Text(p, QRectF(left, disc.top() - 2, 400, discSize + 4), QStringLiteral("velomira"), Font(textPixelSize, true),
+       textColour, Qt::AlignLeft | Qt::AlignVCenter);
+  return topLeft.x() + WordmarkWidth(discSize, textPixelSize);
+}
+
+qreal WordmarkWidth(int discSize, int textPixelSize) {
+  return discSize * 1.25 + QFontMetricsF(Font(textPixelSize, true)).horizontalAdvance(QStringLiteral("velomira"));
 }
 
 }  // namespace skin::style

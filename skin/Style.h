@@ -20,6 +20,7 @@ inline const QColor kList(0, 20, 51);           // the main list panel (its colo
 inline const QColor kCard(245, 247, 252);       // light content of dialogs and guide windows
 inline const QColor kCardBottom(229, 234, 246);
 inline const QColor kCardEdge(196, 204, 228);
+inline const QColor kDialogBody(22, 30, 68);    // dark dialogs (login, registration, proxy)
 
 inline const QColor kText(226, 232, 255);       // text on dark surfaces
 inline const QColor kTextMuted(150, 163, 214);
@@ -43,6 +44,12 @@ QFont Font(int pixelSize, bool bold, bool condensed = false);
 
 QImage Canvas(int width, int height, const QColor &fill);
 QImage Canvas(int width, int height, Surface surface);
+// A fully transparent canvas for pictures whose corners let the window show.
+QImage ClearCanvas(int width, int height);
+// Hard-edged cut-out of a picture painted on a clear canvas: pixels at least
+// half covered become opaque, blended over the backdrop they are meant for;
+// the rest become fully transparent.
+QImage KeyOut(const QImage &painted, const QColor &backdrop);
 
 void RoundedGradient(QPainter &p, const QRectF &rect, qreal radius, const QColor &top, const QColor &bottom,
                      const QColor &edge);
@@ -58,5 +65,6 @@ void Sheen(QPainter &p, const QRectF &rect, qreal radius, int alpha);
 // The wordmark: an amber play-disc and "velomira" beside it; returns the
 // right edge of the text.
 qreal Wordmark(QPainter &p, const QPointF &topLeft, int discSize, int textPixelSize, const QColor &textColour);
+qreal WordmarkWidth(int discSize, int textPixelSize);
 
 }  // namespace skin::style

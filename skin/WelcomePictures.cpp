@@ -3,7 +3,6 @@
 #include "SkinOutput.h"
 #include "Style.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -27,9 +26,7 @@ QImage StartPicture(int width, int height, const QString &tagline, const QColor 
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   Glow(p, QRectF(-20, -30, width + 40, height + 50), glow);
-  constexpr int disc = 26;
-  const qreal wordWidth = disc * 1.25 + QFontMetricsF(style::Font(24, true)).horizontalAdvance("velomira");
-  style::Wordmark(p, QPointF((width - wordWidth) / 2.0, 16), disc, 24, Qt::white);
+  style::Wordmark(p, QPointF((width - style::WordmarkWidth(26, 24)) / 2.0, 16), 26, 24, Qt::white);
   style::Text(p, QRectF(0, 50, width, 16), tagline, style::Font(10, false), style::kTextMuted);
   p.setPen(QPen(style::kAccent, 1.5));
   p.drawLine(QPointF(width / 2.0 - 18, 70.5), QPointF(width / 2.0 + 18, 70.5));

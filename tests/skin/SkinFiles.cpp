@@ -59,6 +59,10 @@ std::optional<DecodedGif> DecodeGif(const std::filesystem::path &path) {
       decoded.width = gif->SWidth;
       decoded.height = gif->SHeight;
       decoded.pixels.assign(static_cast<size_t>(decoded.width) * static_cast<size_t>(decoded.height), 0);
+      decoded.clear.assign(decoded.pixels.size(), false);
+      GraphicsControlBlock control{};
+      control.TransparentColor = NO_TRANSPARENT_COLOR;
+      DGifSavedExtensionToGCB(gif, 0, &control);
       const GifImageDesc &desc = frame.ImageDesc;
       bool inRange = true;
       for (int y = 0; y < desc.Height; ++y) {
@@ -70,8 +74,9 @@ std::optional<DecodedGif> DecodeGif(const std::filesystem::path &path) {
             continue;
           }
           const GifColorType c = map->Colors[index];
-          decoded.pixels[static_cast<size_t>(py) * static_cast<size_t>(decoded.width) + static_cast<size_t>(px)] =
-              (uint32_t{c.Red} << 16) | (uint32_t{c.Green} << 8) | c.Blue;
+          const size_t at = static_cast<size_t>(py) * static_cast<size_t>(decoded.width) + static_cast<size_t>(px);
+          decoded.pixels[at] = (uint32_t{c.Red} << 16) | (uint32_t{c.Green} << 8) | c.Blue;
+          decoded.clear[at] = index == control.TransparentColor;
         }
       }
       if (inRange) result = std::move(decoded);

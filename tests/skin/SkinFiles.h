@@ -16,6 +16,7 @@ struct DecodedGif {
   int width = 0;
   int height = 0;
   std::vector<uint32_t> pixels;  // 0xRRGGBB, row by row, first frame
+  std::vector<bool> clear;       // pixels in the frame's transparent colour
 };
 
 // Decodes the first frame with giflib; nullopt when the file is not a GIF.

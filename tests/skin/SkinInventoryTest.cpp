@@ -181,6 +181,21 @@ TEST(SkinInventory, HoverPicturesDifferFromNormal) {
   }
 }
 
+// Dialog buttons sit on light and dark dialogs alike (the OK picture serves
+// the alert boxes and the proxy dialog), so their rounded corners must be
+// transparent while their faces are not.
+TEST(SkinInventory, DialogButtonsHaveClearCorners) {
+  for (const char *name : {"alert_ok.gif", "Alert_Cancel_Ovr.gif", "login_button.gif", "regist_next_ovr.gif",
+                           "tell_send.gif", "Back_Ok2.gif"}) {
+    SCOPED_TRACE(name);
+    const auto gif = DecodeGif(*FindAnyCase(kSkin, std::string("Button/") + name));
+    ASSERT_TRUE(gif.has_value());
+    EXPECT_TRUE(gif->clear.front()) << "top-left corner";
+    EXPECT_TRUE(gif->clear.back()) << "bottom-right corner";
+    EXPECT_FALSE(gif->clear[static_cast<size_t>(gif->height / 2 * gif->width + gif->width / 2)]) << "centre";
+  }
+}
+
 TEST(SkinInventory, SoundsAreShortAudiblePcmWaves) {
   for (const char *name : {"waveMain.wav", "waveSize.wav"}) {
     SCOPED_TRACE(name);
