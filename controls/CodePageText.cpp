@@ -17,4 +17,8 @@ QString MessageText(std::string_view codePageText) {
   return text;
 }
 
+QString ShortcutFreeText(std::string_view codePageText) {
+  return ToQString(codePageText).replace(QChar('&'), QStringLiteral("&&"));
+}
+
 }  // namespace velomira

@@ -16,8 +16,7 @@ TFlatRadioButton::TFlatRadioButton(QWidget* parent) : QRadioButton(parent) {
 }
 
 void TFlatRadioButton::SetCaption(const std::string& codePageText) {
-  // QAbstractButton reads "&" as a shortcut mark; doubling shows it literally.
-  setText(ToQString(codePageText).replace(QChar('&'), QStringLiteral("&&")));
+  setText(ShortcutFreeText(codePageText));
 }
 
 void TFlatRadioButton::SetTransparent(bool transparent) {

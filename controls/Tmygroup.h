@@ -2,6 +2,7 @@
 // A group box drawn over a transparent background, so the window's picture shows
 // through behind its frame and title.
 #include <QGroupBox>
+#include <string>
 
 namespace velomira {
 
@@ -9,6 +10,8 @@ class Tmygroup : public QGroupBox {
   Q_OBJECT
  public:
   explicit Tmygroup(QWidget* parent = nullptr);
+  // Title from a core text; "&" shows literally.
+  void SetCaption(const std::string& codePageText);
 };
 
 }  // namespace velomira

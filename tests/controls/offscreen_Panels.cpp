@@ -12,6 +12,7 @@
 #include "controls/TPicturePanel.h"
 #include "controls/TTransparentButton.h"
 #include "controls/Tag.h"
+#include "controls/Tmygroup.h"
 #include "core/dFunc.h"
 #include "core/qt/WindowChrome.h"
 
@@ -75,11 +76,14 @@ TEST(MyCheck, ReportsEnterAndExitAndStillChecks) {
   EXPECT_TRUE(check.isChecked());
 }
 
-TEST(FlatRadioButton, CaptionShowsAmpersandWithoutShortcut) {
+TEST(Captions, AmpersandsShowLiterallyWithoutShortcuts) {
   TFlatRadioButton radio;
   radio.SetCaption("SOCKS & HTTP");
   EXPECT_TRUE(radio.shortcut().isEmpty());
   EXPECT_TRUE(radio.Transparent());
+  Tmygroup group;
+  group.SetCaption("Proxy & type");
+  EXPECT_EQ(group.title(), "Proxy && type");
 }
 
 TEST(Tag, TellsSharedHandlersApart) {
