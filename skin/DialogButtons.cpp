@@ -35,9 +35,9 @@ std::vector<Entry> Catalogue() {
       {{"login_button.gif", {76, 22}, "Log in", K::Primary, dark, g::Play}, {}},
       {{"log_cancel.gif", {76, 22}, "Cancel", K::Secondary, dark}, {}},
       {{"log_help.gif", {54, 16}, "Help", K::Link, dark, g::Help}, {}},
-      {{"newacc.gif", {96, 16}, "New account", K::Link, dark, g::Person}, {}},
-      {{"forgot.gif", {116, 16}, "Forgot password?", K::Link, dark, g::Key}, {}},
-      {{"proxy.gif", {100, 16}, "Proxy settings", K::Link, dark, g::Globe}, {}},
+      {{"newacc.gif", {92, 16}, "New account", K::Link, dark, g::Person}, {}},
+      {{"forgot.gif", {92, 16}, "Forgot password?", K::Link, dark, g::Key}, {}},
+      {{"proxy.gif", {92, 16}, "Proxy settings", K::Link, dark, g::Globe}, {}},
       // Registration wizard and forgotten password.
       {{"regist_back.gif", {66, 20}, "Back", K::Secondary, dark, g::Back}, {}},
       {{"regist_next.gif", {66, 20}, "Next", K::Primary, dark, g::Next}, {}},

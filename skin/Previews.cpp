@@ -130,15 +130,19 @@ bool AlertMock(const SkinOutput &out, const QString &path) {
 bool LoginMock(const SkinOutput &out, const QString &path) {
   Composer c(out, "Form", "loginbox.gif");
   c.Label(QRectF(10, 2, 200, 16), "Velomira login", 11, true, Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
-  c.Label(QRectF(30, 40, 60, 16), "ID", 11, false, Qt::white);
-  c.Label(QRectF(30, 66, 80, 16), "Password", 11, false, Qt::white);
-  c.Field(QRect(100, 38, 180, 20));
-  c.Field(QRect(100, 64, 180, 20));
-  c.Place("Button", "login_button.gif", QPoint(70, 118));
-  c.Place("Button", "log_cancel_ovr.gif", QPoint(170, 118));
-  c.Place("Button", "newacc.gif", QPoint(10, 158));
-  c.Place("Button", "forgot.gif", QPoint(106, 158));
-  c.Place("Button", "proxy_ovr.gif", QPoint(222, 158));
+  c.Label(QRectF(30, 38, 60, 20), "ID", 11, false, Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+  c.Label(QRectF(30, 64, 60, 20), "Password", 11, false, Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+  c.Field(QRect(95, 38, 140, 20));
+  c.Field(QRect(95, 64, 140, 20));
+  c.Place("Button", "login_button.gif", QPoint(245, 38));
+  c.Place("Button", "log_cancel_ovr.gif", QPoint(245, 64));
+  c.Label(QRectF(30, 92, 290, 18), "Log in automatically on Velomira start up", 10, false, Qt::white,
+          Qt::AlignLeft | Qt::AlignVCenter);
+  c.Place("Button", "forgot.gif", QPoint(30, 120));
+  c.Place("Button", "proxy_ovr.gif", QPoint(125, 120));
+  c.Place("Button", "newacc.gif", QPoint(220, 120));
+  c.Place("Button", "log_help.gif", QPoint(30, 148));
+  c.Label(QRectF(200, 164, 122, 16), "version-1.05", 9, false, style::kTextMuted, Qt::AlignLeft | Qt::AlignVCenter);
   return c.Save(path);
 }
 
