@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <cstring>
 
-#include "InstanceLock.h"
 #include "ProgramFolder.h"
 #include "SkinPackages.h"
 #include "TLoadForm.h"
+#include "platform/SingleInstance.h"
 
 namespace velomira {
 
@@ -48,8 +48,11 @@ int RunStartup(int& argc, char** argv, const StartupParts& parts) {
   // Before the instance check: a second copy also finishes a skin update.
   UnpackSkinPackages(programDir);
 
-  const InstanceLock lock(parts.LockPath);
-  if (!lock.Held() || !IsStartArgument(argc, argv)) return 0;
+  // Released on every way out, the process's end included.
+  SingleInstanceLock lock;
+  if (!lock.TryAcquire(parts.LockName.empty() ? SingleInstanceName : parts.LockName) ||
+      !IsStartArgument(argc, argv))
+    return 0;
 
   std::unique_ptr<QApplication> ownApplication;
   if (QCoreApplication::instance() == nullptr)

@@ -10,7 +10,7 @@ namespace velomira {
 
 struct StartupParts {
   std::string ProgramDir;  // ends in "/"; empty: the running program's folder
-  std::string LockPath;    // empty: the client's per-user lock
+  std::string LockName;    // the single-copy lock; empty: the client's own
   // The login gate: 1 when a member is logged in.
   std::function<int()> RunLogin;
   // Creates the main window (not yet shown) while the splash window is up.

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include "Detached.h"
 #include "TempFolder.h"
 
 namespace {
@@ -53,13 +52,6 @@ TEST(LauncherProgram, EndsEvenWithoutMainProgram) {
   TempFolder folder;
   std::filesystem::copy_file(VELOMIRA_LAUNCHER_PATH, folder.Path() + "Velomira");
   EXPECT_EQ(RunProgram(folder.Path() + "Velomira"), 0);
-}
-
-TEST(StartDetached, ReportsWhetherTheProgramStarted) {
-  TempFolder folder;
-  EXPECT_TRUE(velomira::launcher::StartDetached("/bin/touch", {folder.Path() + "started"}));
-  EXPECT_TRUE(WaitForFile(folder, "started"));
-  EXPECT_FALSE(velomira::launcher::StartDetached(folder.Path() + "missing", {}));
 }
 
 }  // namespace

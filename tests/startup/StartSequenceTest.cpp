@@ -2,15 +2,16 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+#include <unistd.h>
 #include <filesystem>
 
 #include <gtest/gtest.h>
 
-#include "InstanceLock.h"
 #include "StartSequence.h"
 #include "TLoadForm.h"
 #include "TempFolder.h"
 #include "ZipBuilder.h"
+#include "platform/SingleInstance.h"
 
 using namespace velomira;
 
@@ -41,7 +42,8 @@ class StartSequenceTest : public testing::Test {
  protected:
   void SetUp() override {
     parts.ProgramDir = folder.Path();
-    parts.LockPath = folder.Path() + "instance.lock";
+    // A lock of the test's own, so a running client does not interfere.
+    parts.LockName = "startup-test-" + std::to_string(::getpid());
     parts.RunLogin = [this] {
       ++logins;
       splashDuringLogin = FindTopLevel("LoadForm") != nullptr;
@@ -54,6 +56,8 @@ class StartSequenceTest : public testing::Test {
       return window;
     };
   }
+
+  void TearDown() override { std::remove(SingleInstanceLockPath(parts.LockName).c_str()); }
 
   int Run(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), "VelomiraMain");
@@ -86,8 +90,8 @@ TEST_F(StartSequenceTest, RunsOnlyWithTheExactStartArgument) {
 TEST_F(StartSequenceTest, SecondCopyEndsButStillUnpacksSkinPackages) {
   std::filesystem::create_directories(folder.Path() + "temp");
   ZipBuilder(folder.Path() + "temp/Form.zip").File("alertbox.gif", "gif").Close();
-  InstanceLock running(parts.LockPath);
-  ASSERT_TRUE(running.Held());
+  SingleInstanceLock running;
+  ASSERT_TRUE(running.TryAcquire(parts.LockName));
   Run({"/Velomira"});
   EXPECT_EQ(logins, 0);
   EXPECT_EQ(folder.Read("image/default/Form/alertbox.gif"), "gif");
@@ -122,7 +126,7 @@ TEST_F(StartSequenceTest, CancelledLoginEndsWithoutAnyWindow) {
   EXPECT_FALSE(splashDuringLogin);
   EXPECT_EQ(mainWindows, 0);
   EXPECT_EQ(FindTopLevel("LoadForm"), nullptr);
-  EXPECT_TRUE(InstanceLock(parts.LockPath).Held());  // released on the way out
+  EXPECT_TRUE(SingleInstanceLock().TryAcquire(parts.LockName));  // released on the way out
 }
 
 TEST_F(StartSequenceTest, SplashCoversTheMainWindowCreation) {
@@ -148,7 +152,7 @@ TEST_F(StartSequenceTest, SplashCoversTheMainWindowCreation) {
   EXPECT_EQ(splashSize, QSize(330, 133));
   EXPECT_TRUE(onTop);
   EXPECT_EQ(QCoreApplication::applicationName(), "velomira");
-  EXPECT_TRUE(InstanceLock(parts.LockPath).Held());
+  EXPECT_TRUE(SingleInstanceLock().TryAcquire(parts.LockName));
 }
 
 TEST_F(StartSequenceTest, OnlyClosingTheMainWindowEndsTheLoop) {
