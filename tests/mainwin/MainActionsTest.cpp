@@ -1,0 +1,196 @@
+// Creation, the title-bar actions, timer restoration, the tray and the exit procedure.
+#include <QAction>
+#include <QSystemTrayIcon>
+
+#include "MainWindowFixture.h"
+#include "controls/THoverImage.h"
+#include "core/dFunc.h"
+#include "mainwin/MainActions.h"
+#include "mainwin/TickerRules.h"
+
+namespace velomira::test {
+namespace {
+
+
+TEST_F(MainWindowTest, CreationReadsPlaceSpeedMarksAndAlwaysOnTop) {
+  IniFile(State().MainIniPath).WriteInteger("LEFT", "left", 40);
+  IniFile user(State().ProgramDir + "user.ini");
+  user.WriteInteger("ticker_type", "ticker_type", 2);
+  user.WriteInteger("main", "main", 70);
+  user.WriteInteger("ticker", "ticker", 3000);
+  int refreshStarts = 0;
+  MainWindowHooks hooks;
+  hooks.StartRefresh = [&refreshStarts] { ++refreshStarts; };
+  TfrmMain* window = Create(hooks);
+
+  EXPECT_EQ(frmMain, window);
+  EXPECT_EQ(refreshStarts, 1);
+  EXPECT_EQ(window->pos(), QPoint(40, 300));
+  EXPECT_TRUE(window->AlwaysOnTop());
+  EXPECT_TRUE(window->MenuItem("Alwaysontop3")->isChecked());
+  EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_TRUE(window->MenuItem("Slow1")->isChecked());
+  EXPECT_TRUE(window->MenuItem("Slow2")->isChecked());
+  EXPECT_FALSE(window->MenuItem("medium1")->isChecked());
+  EXPECT_EQ(window->TimerMain->interval(), 70);
+  EXPECT_EQ(window->TimerTicker->interval(), 3000);
+  EXPECT_TRUE(window->TimerTime->isActive());
+  EXPECT_FALSE(window->TimerMain->isActive());
+  EXPECT_EQ(State().Usage.UserId, "member7");
+  EXPECT_EQ(State().Usage.LoginTime, "20261210,213100");
+  EXPECT_EQ(State().MemberId, "member7");
+
+  // The first restoration applies TickerSpeed (0, fast), not the marks.
+  window->ListEmpty = false;
+  RestoreMainTimers();
+  EXPECT_EQ(window->TimerMain->interval(), 30);
+  EXPECT_EQ(window->TimerTicker->interval(), 500);
+  EXPECT_TRUE(window->MenuItem("Fast1")->isChecked());
+  EXPECT_TRUE(window->MenuItem("fast2")->isChecked());
+  EXPECT_FALSE(window->MenuItem("Slow1")->isChecked());
+  EXPECT_TRUE(window->TimerMain->isActive());
+  EXPECT_TRUE(window->TimerTicker->isActive());
+
+  delete window;
+  EXPECT_EQ(frmMain, nullptr);
+}
+
+TEST_F(MainWindowTest, StartModesShowTheStartPicturesAndRunNoTimer) {
+  for (const char* mode : {"a", "b"}) {
+    State().StartMode = mode;
+    TfrmMain* window = Create();
+    EXPECT_TRUE(window->ListEmpty) << mode;
+    EXPECT_EQ(window->PnlInfo->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 2) << mode;
+    EXPECT_FALSE(window->TimerMain->isActive());
+    EXPECT_FALSE(window->TimerTicker->isActive());
+    // Restoring timers does not start an empty list.
+    window->ScrollPaused = true;
+    RestoreMainTimers();
+    EXPECT_FALSE(window->ScrollPaused);
+    EXPECT_FALSE(window->TimerMain->isActive());
+    delete window;
+  }
+  State().StartMode = "c";
+  service_.Reply("/servlet/servlet.GetProgramList", Framed(SampleProgram("P1")), "my");
+  TfrmMain* window = Create();
+  EXPECT_EQ(window->SelectedCategory, MyListCategory);
+  EXPECT_TRUE(window->TimerMain->isActive());
+}
+
+TEST_F(MainWindowTest, SpeedMenuAndAlwaysOnTopFollowTheirItems) {
+  TfrmMain* window = Create();
+  window->MenuItem("Medium2")->trigger();
+  EXPECT_EQ(State().TickerSpeed, 1);
+  EXPECT_TRUE(window->MenuItem("medium1")->isChecked());
+  EXPECT_EQ(window->TimerMain->interval(), 50);
+  EXPECT_EQ(window->TimerTicker->interval(), 4000);
+  EXPECT_FALSE(window->TimerMain->isActive());  // running state unchanged
+  EXPECT_FALSE(window->ScrollPaused);
+
+  window->MenuItem("AlwaysonTop1")->trigger();
+  EXPECT_FALSE(window->AlwaysOnTop());
+  EXPECT_FALSE(window->MenuItem("Alwaysontop3")->isChecked());
+  EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(MainWindowTest, ReducedDisplayShrinksAndGrowsBack) {
+  TfrmMain* window = Create();
+  MainButtonAction(4);
+  EXPECT_TRUE(State().SimpleDisplay);
+  EXPECT_EQ(window->height(), 266);
+  EXPECT_TRUE(window->CategoryPictures[0]->isHidden());
+  EXPECT_TRUE(window->FunctionPictures[5]->isHidden());
+  MainButtonAction(4);
+  EXPECT_FALSE(State().SimpleDisplay);
+  EXPECT_EQ(window->height(), 360);
+  EXPECT_FALSE(window->CategoryPictures[9]->isHidden());
+  EXPECT_EQ(State().Usage.DisplayToggles, 2);
+}
+
+TEST_F(MainWindowTest, ToTrayHoldsTheListAndTheTrayBringsItBack) {
+  ServeCategory(4, Framed(SampleProgram("P1")));
+  TfrmMain* window = Create();
+  window->show();
+  window->imgNewsClick(4);
+  MainButtonAction(3);
+  EXPECT_TRUE(window->InTray);
+  EXPECT_TRUE(window->ScrollPaused);
+  EXPECT_FALSE(window->TimerMain->isActive());
+  EXPECT_FALSE(window->TimerTicker->isActive());
+  EXPECT_EQ(State().Usage.TrayHides, 1);
+  if (QSystemTrayIcon::isSystemTrayAvailable()) {
+    EXPECT_FALSE(window->isVisible());
+  } else {
+    // Without a tray the window is minimised, never lost.
+    EXPECT_TRUE(window->isMinimized());
+  }
+  window->RxTrayIcon1Click();
+  EXPECT_FALSE(window->InTray);
+  EXPECT_FALSE(window->ScrollPaused);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(window->TimerMain->isActive());
+  // "open" only restores.
+  window->open1Click();
+  EXPECT_FALSE(window->InTray);
+}
+
+TEST_F(MainWindowTest, ScreenSaverHidesAndShowsTheWindow) {
+  ServeCategory(4, Framed(SampleProgram("P1")));
+  TfrmMain* window = Create();
+  window->show();
+  window->imgNewsClick(4);
+  window->ScreenSaverChanged(true);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(window->ScrollPaused);
+  EXPECT_TRUE(window->TimerMain->isActive());  // only an empty list stops its timers
+  window->ScreenSaverChanged(false);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_FALSE(window->ScrollPaused);
+}
+
+TEST_F(MainWindowTest, ExitSavesSettingsSendsTheUsageLogAndStopsTheRefresh) {
+  service_.Reply("/servlet/servlet.GetLog", Framed(""));
+  ServeCategory(4, Framed(SampleProgram("P1")));
+  int stops = 0;
+  MainWindowHooks hooks;
+  hooks.StopRefreshAndWait = [&stops] { ++stops; };
+  TfrmMain* window = Create(hooks);
+  window->show();
+  window->move(120, 80);
+  window->imgNewsClick(4);
+  window->MenuItem("Slow1")->trigger();
+  window->imgDbzerClick(5);
+  Settle();
+
+  EXPECT_TRUE(window_.isNull());  // closed and freed
+  EXPECT_EQ(frmMain, nullptr);
+  EXPECT_EQ(stops, 1);
+  IniFile user(State().ProgramDir + "user.ini");
+  EXPECT_EQ(user.ReadInteger("ticker_type", "ticker_type", -1), 2);
+  EXPECT_EQ(user.ReadInteger("main", "main", -1), 90);
+  EXPECT_EQ(user.ReadInteger("ticker", "ticker", -1), 4000);
+  IniFile main(State().MainIniPath);
+  EXPECT_EQ(main.ReadInteger("LEFT", "left", -1), 120);
+  EXPECT_EQ(main.ReadInteger("TOP", "top", -1), 80);
+
+  const auto logs = service_.Requests("/servlet/servlet.GetLog");
+  ASSERT_EQ(logs.size(), 1u);
+  EXPECT_EQ(logs[0].Param("name"), "20261210213100member7.log");
+  EXPECT_EQ(logs[0].Param("cnt"),
+            "userid,member7\r\nlogin,20261210,213100\r\nlogout,20261210,213100\r\ntop_ctgr,2,1");
+}
+
+TEST_F(MainWindowTest, ExitAfterTheRefreshEndedDoesNotWaitForIt) {
+  int stops = 0;
+  MainWindowHooks hooks;
+  hooks.StopRefreshAndWait = [&stops] { ++stops; };
+  TfrmMain* window = Create(hooks);
+  State().RefreshDone = true;
+  window->close1Click();
+  Settle();
+  EXPECT_EQ(stops, 0);
+  EXPECT_EQ(service_.Requests("/servlet/servlet.GetLog").size(), 1u);
+}
+
+}  // namespace
+}  // namespace velomira::test

@@ -1,0 +1,330 @@
+// The main list: loading, ticker, banners, new programs, clicks and the usage log.
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+
+#include "MainWindowFixture.h"
+#include "controls/THoverLabel.h"
+#include "controls/TImage.h"
+#include "controls/TMyImage.h"
+#include "core/dFunc.h"
+#include "mainwin/MainListCycle.h"
+#include "mainwin/TickerRules.h"
+
+namespace velomira::test {
+namespace {
+
+std::string Lines(int count, const std::string& banner = "0") {
+  std::string body;
+  for (int i = 1; i <= count; ++i) {
+    if (i > 1) body += '\x02';
+    body += SampleProgram("P" + std::to_string(i), "www.example.test/p", "x", "v", banner);
+  }
+  return body;
+}
+
+// Line counts after which the ticker put a rotating banner, from the items' order.
+std::vector<int> BannerPlaces(const TVelomiraMainList& items) {
+  std::vector<int> places;
+  int lines = 0;
+  for (int i = 0; i < items.Count(); ++i) {
+    if (items.Get(i).IsBanner) {
+      places.push_back(lines);
+    } else {
+      ++lines;
+    }
+  }
+  return places;
+}
+
+TEST(TickerRules, ZeroStepsFromTheServiceMeanNever) {
+  for (int line = 1; line <= 40; ++line) {
+    EXPECT_EQ(BannerFollowsLine(line, 0), line == 5) << line;
+    EXPECT_FALSE(NewProgramsFollowLine(line, 0, 1)) << line;
+  }
+}
+
+TEST_F(MainWindowTest, FirstLineIsLaidOutAtOnceAndEntersFromBelow) {
+  ServeCategory(4, Framed(Lines(3)));
+  TfrmMain* window = Create();
+  window->imgNewsClick(4);
+
+  EXPECT_EQ(window->PnlInfo->y(), 233);
+  EXPECT_EQ(window->Items.Count(), 1);
+  ASSERT_NE(window->RowLabel('T', 0), nullptr);
+  EXPECT_EQ(window->RowLabel('T', 0)->text(), "Title P1");
+  EXPECT_EQ(window->RowLabel('S', 0)->text(), "(Station)");
+  EXPECT_TRUE(window->TimerMain->isActive());
+  EXPECT_TRUE(window->TimerTicker->isActive());
+  EXPECT_FALSE(window->ListEmpty);
+
+  // The next line becomes an item at the next ticker step but waits below the visible
+  // area until the strip has scrolled up far enough.
+  window->TimerTickerTimer();
+  EXPECT_EQ(window->Items.Count(), 2);
+  EXPECT_EQ(window->NextRenderIndex, 1);
+  int ticks = 0;
+  while (window->NextRenderIndex == 1 && ticks < 1000) {
+    window->TimerMainTimer();
+    window->TimerListTimer();
+    ++ticks;
+  }
+  EXPECT_EQ(window->NextRenderIndex, 2);
+  EXPECT_LT(window->PnlInfo->y() + window->RowLabel('T', 1)->y(), 240);
+  EXPECT_GT(ticks, 1);
+}
+
+TEST_F(MainWindowTest, RotatingBannersFollowTheLinesOfBannerSteps) {
+  struct Case {
+    int Steps;
+    std::vector<int> Places;
+  };
+  for (const Case& c : {Case{10, {5, 15, 25}}, Case{7, {2, 5, 9, 16, 23, 30}}}) {
+    State().BannerSteps = c.Steps;
+    ServeCategory(4, Framed(Lines(30)));
+    TfrmMain* window = Create();
+    window->imgNewsClick(4);
+    for (int step = 1; step < 30; ++step) window->TimerTickerTimer();
+    EXPECT_EQ(BannerPlaces(window->Items), c.Places) << "BannerSteps " << c.Steps;
+    delete window;
+  }
+}
+
+TEST_F(MainWindowTest, AProgramsOwnBannerFollowsIt) {
+  ServeCategory(4, Framed(Lines(1, "banner09.gif")));
+  TfrmMain* window = Create();
+  window->imgNewsClick(4);
+  ASSERT_EQ(window->Items.Count(), 2);
+  EXPECT_TRUE(window->Items.Get(1).IsBanner);
+  EXPECT_EQ(window->Items.Get(1).Text, "banner09.gif");
+}
+
+TEST_F(MainWindowTest, NewProgramsOnlyInNewsMoneyAndSports) {
+  const std::string fresh = SampleProgram("NEW1");
+  service_.Reply("/servlet/servlet.GetProgramList", Framed(fresh), "new");
+  service_.Reply("/servlet/servlet.GetProgramList", Framed(Lines(4)), "my");
+  struct Case {
+    int Category;
+    std::string Code;  // empty: never asked
+  };
+  for (const Case& c : {Case{1, "n"}, Case{2, "m"}, Case{3, "s"}, Case{4, ""}, Case{9, ""}, Case{10, ""}}) {
+    ResetListCycleState();
+    service_.ClearRequests();
+    State().NewCheckSteps = 2;
+    if (c.Category != MyListCategory) ServeCategory(c.Category, Framed(Lines(4)));
+    TfrmMain* window = Create();
+    window->imgNewsClick(c.Category);
+    for (int step = 1; step < 4; ++step) window->TimerTickerTimer();
+
+    int freshItems = 0;
+    for (int i = 0; i < window->Items.Count(); ++i) freshItems += window->Items.Get(i).Text == fresh;
+    const auto asked = service_.Requests("/servlet/servlet.GetProgramList");
+    int newRequests = 0;
+    for (const Received& request : asked) {
+      if (request.Param("mode") != "new") continue;
+      ++newRequests;
+      EXPECT_EQ(request.Param("cate1"), c.Code);
+    }
+    if (c.Code.empty()) {
+      EXPECT_EQ(freshItems, 0) << c.Category;
+      EXPECT_EQ(newRequests, 0) << c.Category;
+    } else {
+      // After lines 2 and 4; the reply is fetched once and reused (NewFetchChecks 0).
+      EXPECT_EQ(freshItems, 2) << c.Category;
+      EXPECT_EQ(newRequests, 1) << c.Category;
+    }
+    delete window;
+  }
+}
+
+TEST_F(MainWindowTest, MyListReply212ShowsTheEditInvitationAndStartsNothing) {
+  service_.Reply("/servlet/servlet.GetProgramList", Framed("", "212"), "my");
+  TfrmMain* window = Create();
+  window->imgNewsClick(MyListCategory);
+
+  const auto asked = service_.Requests("/servlet/servlet.GetProgramList");
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].Param("usr_id"), "member7");
+  EXPECT_TRUE(window->ListEmpty);
+  EXPECT_FALSE(window->myedit_img->isHidden());
+  EXPECT_TRUE(window->welcome->isHidden());
+  EXPECT_FALSE(window->TimerMain->isActive());
+  EXPECT_FALSE(window->TimerTicker->isActive());
+  EXPECT_EQ(window->Items.Count(), 0);
+  EXPECT_EQ(State().Usage.OwnViewOpens, 1);
+}
+
+TEST_F(MainWindowTest, AnEmptyReplyShowsTheNoProgramsPicture) {
+  ServeCategory(5, "");
+  TfrmMain* window = Create();
+  window->imgNewsClick(5);
+  EXPECT_TRUE(window->ListEmpty);
+  EXPECT_FALSE(window->welcome2->isHidden());
+  EXPECT_FALSE(window->TimerMain->isActive());
+  EXPECT_EQ(window->PnlInfo->y(), 233);
+}
+
+TEST_F(MainWindowTest, AllLinesUsedFetchesTheListAgainAndAppends) {
+  ServeCategory(4, Framed(Lines(2)));
+  TfrmMain* window = Create();
+  window->imgNewsClick(4);
+  window->TimerTickerTimer();  // line 2
+  window->TimerTickerTimer();  // all used: the second pass starts with its first line
+  EXPECT_EQ(service_.Requests("/list/4").size(), 2u);
+  EXPECT_EQ(window->Items.Count(), 3);
+  EXPECT_EQ(window->LineIndex, 1);
+  EXPECT_EQ(window->PnlInfo->y(), 233);  // not laid out afresh
+}
+
+TEST_F(MainWindowTest, ClickWithoutAddressOffersAPresetUnlessItIsText) {
+  service_.Reply("/servlet/servlet.PresetEdit", Framed(""));
+  struct Case {
+    std::string Media;
+    bool Offered;
+  };
+  for (const Case& c : {Case{"v", true}, Case{"t", false}}) {
+    service_.ClearRequests();
+    ServeCategory(4, Framed(SampleProgram("P9", "", "s", c.Media)));
+    TfrmMain* window = Create();
+    window->imgNewsClick(4);
+    THoverLabel* title = window->RowLabel('T', 0);
+    ASSERT_NE(title, nullptr);
+    EXPECT_TRUE(title->Url().empty());
+    {
+      ModalAnswerer answerer(1);
+      QTest::mouseClick(title, Qt::LeftButton);
+      // The question, then the notice that the preset was saved.
+      EXPECT_EQ(answerer.Questions(), c.Offered ? 2 : 0) << c.Media;
+    }
+    const auto edits = service_.Requests("/servlet/servlet.PresetEdit");
+    ASSERT_EQ(edits.size(), c.Offered ? 1u : 0u) << c.Media;
+    if (c.Offered) {
+      EXPECT_EQ(edits[0].Param("mode"), "add");
+      EXPECT_EQ(edits[0].Param("prgm_id"), "P9");
+      EXPECT_EQ(edits[0].Param("usr_id"), "member7");
+      EXPECT_EQ(service_.Requests("/servlet/servlet.PresetList").size(), 1u);
+    }
+    EXPECT_TRUE(window->TimerMain->isActive());
+    EXPECT_FALSE(window->ScrollPaused);
+    delete window;
+  }
+}
+
+TEST_F(MainWindowTest, ClickingARowWritesProgramLinesAndLightsTheRow) {
+  ServeCategory(4, Framed(SampleProgram("P1") + '\x02' + SampleProgram("P2")));
+  TfrmMain* window = Create();
+  window->imgNewsClick(4);
+  QTest::mouseClick(window->RowLabel('T', 0), Qt::LeftButton);
+  QTest::mouseClick(window->RowLabel('Z', 0), Qt::LeftButton);
+  QTest::mouseClick(window->RowLabel('S', 0), Qt::LeftButton);  // the station is not a program
+
+  EXPECT_EQ(State().Usage.ProgramClicks,
+            "program,P1,icon07,x,20261210,213100\r\nprogram,P1,icon07,x,20261210,213100");
+  EXPECT_TRUE(window->RowLabel('D', 0)->Clicked());
+  EXPECT_EQ(window->RowLabel('T', 0)->Url(), "Http://www.example.test/p");
+}
+
+TEST_F(MainWindowTest, HoveringATitleHoldsTheListAndLightsItsRow) {
+  ServeCategory(4, Framed(SampleProgram("P1")));
+  TfrmMain* window = Create();
+  window->imgNewsClick(4);
+  THoverLabel* title = window->RowLabel('T', 0);
+  window->lblMouseEnter(title);
+  EXPECT_TRUE(window->ScrollPaused);
+  EXPECT_TRUE(window->RowLabel('D', 0)->Entered());
+  EXPECT_TRUE(window->RowLabel('Z', 0)->Entered());
+  const int top = window->PnlInfo->y();
+  window->TimerMainTimer();
+  EXPECT_EQ(window->PnlInfo->y(), top);
+  window->lblMouseExit(title);
+  EXPECT_FALSE(window->RowLabel('D', 0)->Entered());
+  window->TimerMainTimer();
+  EXPECT_EQ(window->PnlInfo->y(), top - 1);
+}
+
+TEST_F(MainWindowTest, ScrolledRowsAreRemovedAndStepButtonsRebuild) {
+  ServeCategory(4, Framed(Lines(12)));
+  TfrmMain* window = Create();
+  window->imgNewsClick(4);
+  // Forward does nothing while the strip is short.
+  window->TransparentButton3Click(1);
+  EXPECT_EQ(window->NextRenderIndex, 1);
+
+  for (int step = 1; step < 12; ++step) window->TimerTickerTimer();
+  for (int tick = 0; tick < 600; ++tick) {
+    window->TimerMainTimer();
+    window->TimerListTimer();
+  }
+  EXPECT_EQ(window->RowLabel('T', 0), nullptr);
+  EXPECT_GE(window->TopItemIndex, 0);
+  const int top = window->TopItemIndex;
+
+  window->TransparentButton3Click(3);  // back: from the top item again
+  EXPECT_EQ(window->TopItemIndex, top - 1);
+  EXPECT_EQ(window->PnlInfo->y(), 0);
+  EXPECT_NE(window->RowLabel('T', top), nullptr);
+  EXPECT_TRUE(window->TimerMain->isActive());
+
+  window->TransparentButton3Click(2);  // pause
+  EXPECT_FALSE(window->TimerMain->isActive());
+}
+
+TEST_F(MainWindowTest, ABannerRowShowsItsPictureAndLogsItsClick) {
+  ClientState& state = State();
+  QImage picture(232, 35, QImage::Format_RGB32);
+  picture.fill(Qt::yellow);
+  ASSERT_TRUE(picture.save(QString::fromStdString(state.BannerDir + "banner01.gif"), "PNG"));
+  state.BannerTable.Set({{"banner01.gif", "a", "4", "", "www.ad.test"}});
+  CategoryBannerTable lists;
+  lists[3].Category = {"banner01"};
+  state.CategoryBannerLists.Set(lists);
+
+  ServeCategory(4, Framed(Lines(6)));
+  TfrmMain* window = Create();
+  window->imgNewsClick(4);
+  for (int step = 1; step < 6; ++step) window->TimerTickerTimer();
+  ASSERT_TRUE(window->Items.Get(5).IsBanner);
+  for (int tick = 0; tick < 2000 && window->NextRenderIndex <= 5; ++tick) {
+    window->TimerMainTimer();
+    window->TimerListTimer();
+  }
+  auto* banner = window->PnlInfo->findChild<TMyImage*>("BA5");
+  ASSERT_NE(banner, nullptr);
+  EXPECT_EQ(banner->geometry(), QRect(23, window->Items.Get(5).Top, 232, 35));
+  EXPECT_EQ(banner->Url(), "www.ad.test");
+  QTest::mouseClick(banner, Qt::LeftButton);
+  EXPECT_EQ(state.Usage.ListBannerClicks[2], "top_ctgr_bnnr,4,banner01,20261210,213100");
+}
+
+TEST_F(MainWindowTest, RowMenuOfAnInputTimeProgramDisablesPlayPresetAndWebsite) {
+  ServeCategory(4, Framed(SampleProgram("P1", "www.x.test", "w")));
+  service_.Reply("/servlet/servlet.ChannelMyList", Framed(""));
+  TfrmMain* window = Create();
+  window->imgNewsClick(4);
+  window->popMenuPopup(window->RowLabel('T', 0));
+  EXPECT_FALSE(window->MenuItem("mnuPlay")->isEnabled());
+  EXPECT_FALSE(window->MenuItem("mnuPreset")->isEnabled());
+  EXPECT_FALSE(window->MenuItem("mnuWebsite")->isEnabled());
+  // No channels: the item has no sub-menu and alerts instead.
+  EXPECT_EQ(window->MenuItem("MyChannels")->menu(), nullptr);
+  EXPECT_TRUE(window->RowLabel('D', 0)->text().startsWith("Inputtime["));
+}
+
+TEST_F(MainWindowTest, MyChannelsListsTheMembersChannels) {
+  service_.Reply("/servlet/servlet.ChannelMyList",
+                 Framed(std::string("C1\x01One FM\x02") + "C2\x01Two TV"));
+  std::string opened;
+  MainWindowHooks hooks;
+  hooks.OpenChannel = [&opened](const std::string& id) { opened = id; };
+  TfrmMain* window = Create(hooks);
+  window->mainpopPopup();
+  QMenu* channels = window->MenuItem("MyChannels2")->menu();
+  ASSERT_NE(channels, nullptr);
+  ASSERT_EQ(channels->actions().size(), 2);
+  EXPECT_EQ(channels->actions()[1]->text(), "Two TV");
+  channels->actions()[1]->trigger();
+  EXPECT_EQ(opened, "C2");
+}
+
+}  // namespace
+}  // namespace velomira::test

@@ -1,0 +1,80 @@
+#include "MainWindowFixture.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include "core/dFunc.h"
+#include "mainwin/MainListCycle.h"
+#include "mainwin/Tfrmalarm.h"
+
+namespace velomira::test {
+
+ModalAnswerer::ModalAnswerer(int answer) : answer_(answer) {
+  timer_.setInterval(5);
+  QObject::connect(&timer_, &QTimer::timeout, [this] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* alarm = qobject_cast<Tfrmalarm*>(modal)) {
+      if (!alarm->Bursting()) {
+        ++alarms_;
+        alarm->FormClick();
+      }
+    } else if (auto* box = qobject_cast<QDialog*>(modal)) {
+      if (box->objectName() == "frmAlertSearch") ++questions_;
+      box->done(answer_);
+    }
+  });
+  timer_.start();
+}
+
+ModalAnswerer::~ModalAnswerer() { timer_.stop(); }
+
+void MainWindowTest::SetUp() {
+  ResetState();
+  ResetListCycleState();
+  ASSERT_TRUE(dir_.isValid());
+  ClientState& state = State();
+  state.ProgramDir = dir_.path().toStdString() + "/";
+  LoadSettingsPaths();
+  IniFile ini(state.MainIniPath);
+  ini.WriteString("SERVICE", "ROOT", service_.Root());
+  ini.WriteString("SERVICE", "WEB", service_.Root() + "/web");
+  service_.Reply("/servlet/servlet.PresetList", Framed(""));
+  SetClock(2026, 12, 10, 21, 31);
+}
+
+void MainWindowTest::TearDown() {
+  if (window_) delete window_.data();
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->objectName() == "frmalertalam") delete top;
+  }
+  Settle(0);
+  SetClockForTests({}, {});
+}
+
+TfrmMain* MainWindowTest::Create(MainWindowHooks hooks) {
+  window_ = new TfrmMain("member7", std::move(hooks));
+  return window_;
+}
+
+void MainWindowTest::ServeCategory(int category, const std::string& reply) {
+  const std::string path = "/list/" + std::to_string(category);
+  service_.Reply(path, reply);
+  const std::string word = CategoryTable[static_cast<std::size_t>(category - 1)].Word;
+  WriteLookupFile(State().DataDir + word + "Url.Dat", {service_.Root().substr(7) + path});
+}
+
+void MainWindowTest::SetClock(int year, int month, int day, int hour, int minute) {
+  const DateTime now{year, month, day, hour, minute, 0, 0};
+  SetClockForTests([now] { return now; }, [now] { return now; });
+}
+
+void MainWindowTest::Settle(int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  do {
+    QApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  } while (clock.elapsed() < ms);
+}
+
+}  // namespace velomira::test
