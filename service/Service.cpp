@@ -55,6 +55,8 @@ constexpr const char* kTextType = "text/plain; charset=windows-1252";
 class VelomiraService::Routes {
 public:
   Routes(VelomiraService& owner) : owner_(owner) {
+    // Header and body go out as separate writes; don't let them wait for ACKs.
+    server_.set_tcp_nodelay(true);
     server_.set_logger([this](const httplib::Request& req, const httplib::Response& res) {
       LogRequest(req, res);
     });
@@ -156,6 +158,7 @@ private:
 
   // Query texts are left out: they carry passwords.
   void LogRequest(const httplib::Request& req, const httplib::Response& res) {
+    if (!owner_.config_.log) return;
     std::string line = UtcStampText() + " " + req.remote_addr + " " + req.method + " " +
                        req.path + " " + std::to_string(res.status);
     if (req.path.rfind("/servlet/", 0) == 0 && req.matches.size() > 1) {
