@@ -41,9 +41,9 @@ void THoverImage::leaveEvent(QEvent* event) {
 }
 
 void THoverImage::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
+  // Any button shows the pressed look; only the left one can make a click.
   SetPicture(pictureDown_);
-  pressed_ = true;
+  if (event->button() == Qt::LeftButton) pressed_ = true;
 }
 
 void THoverImage::mouseReleaseEvent(QMouseEvent* event) {

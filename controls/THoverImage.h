@@ -3,8 +3,8 @@
 // - mouse enters: PictureEnter (when set) becomes the shown Picture, then OnMouseEnter;
 // - mouse leaves: unless Clicked, PictureExit (when set) becomes the shown Picture,
 //   then OnMouseExit; a clicked image keeps its pressed look;
-// - left button pressed: PictureDown becomes the shown Picture; a release inside the
-//   control raises OnClick;
+// - a mouse button pressed: PictureDown becomes the shown Picture; a left press and
+//   release inside the control raises OnClick;
 // - SetClicked(true) shows PictureDown, SetClicked(false) shows PictureExit;
 // - setting one of the three extra pictures stores it and never changes Picture.
 // Hand cursor. LoadButtonPictures (core/qt/WindowChrome.h) fills all four from the skin.
