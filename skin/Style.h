@@ -18,7 +18,6 @@ inline const QColor kBaseTop(30, 40, 88);       // top of the title bar
 inline const QColor kBaseEdge(58, 70, 140);     // hairlines and frames
 inline const QColor kList(0, 20, 51);           // the main list panel (its colour is fixed by the window)
 inline const QColor kCard(245, 247, 252);       // light content of dialogs and guide windows
-inline const QColor kCardBottom(229, 234, 246);
 inline const QColor kCardEdge(196, 204, 228);
 inline const QColor kDialogBody(22, 30, 68);    // dark dialogs (login, registration, proxy)
 
@@ -27,7 +26,6 @@ inline const QColor kTextMuted(150, 163, 214);
 inline const QColor kTextDark(24, 32, 74);      // text on light surfaces
 inline const QColor kAccent(255, 181, 71);      // warm amber
 inline const QColor kAccentDeep(232, 140, 30);
-inline const QColor kHoverGlow(128, 150, 255);
 
 // Normal and hover faces of the dark buttons.
 inline const QColor kButtonTop(44, 54, 118);

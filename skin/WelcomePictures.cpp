@@ -9,15 +9,17 @@
 namespace skin {
 namespace {
 
-// A soft glow behind the start pictures so they float on the list panel.
-void Glow(QPainter &p, const QRectF &area, const QColor &colour) {
-  QRadialGradient gradient(area.center(), area.width() / 2);
+// A soft elliptical glow that fades to the list colour before every edge, so
+// the start pictures float on the list panel without a visible border.
+void Glow(QPainter &p, const QSizeF &size, const QColor &colour) {
+  const qreal radius = size.width() / 2;
+  QRadialGradient gradient(QPointF(0, 0), radius);
   gradient.setColorAt(0, colour);
   gradient.setColorAt(1, style::kList);
   p.save();
-  p.setPen(Qt::NoPen);
-  p.setBrush(gradient);
-  p.drawEllipse(area);
+  p.translate(size.width() / 2, size.height() / 2);
+  p.scale(1, size.height() / size.width());
+  p.fillRect(QRectF(-radius, -radius, 2 * radius, 2 * radius), gradient);
   p.restore();
 }
 
@@ -25,7 +27,7 @@ QImage StartPicture(int width, int height, const QString &tagline, const QColor 
   QImage image = style::Canvas(width, height, style::Surface::List);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  Glow(p, QRectF(-20, -30, width + 40, height + 50), glow);
+  Glow(p, QSizeF(width, height), glow);
   style::Wordmark(p, QPointF((width - style::WordmarkWidth(26, 24)) / 2.0, 16), 26, 24, Qt::white);
   style::Text(p, QRectF(0, 50, width, 16), tagline, style::Font(10, false), style::kTextMuted);
   p.setPen(QPen(style::kAccent, 1.5));
