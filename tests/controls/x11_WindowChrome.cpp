@@ -86,16 +86,16 @@ TEST(ScreenCopy, TintsWhatIsOnTheScreen) {
   VELOMIRA_REQUIRE_X11();
   QWidget white;
   white.setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-  white.setStyleSheet("background: white");
   white.setAutoFillBackground(true);
   QPalette colors = white.palette();
   colors.setColor(QPalette::Window, Qt::white);
   white.setPalette(colors);
-  white.setGeometry(100, 120, 80, 60);
+  // Corners of the screen, away from the centred boxes other suites may show.
+  white.setGeometry(20, 880, 80, 60);
   white.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&white));
   QTest::qWait(50);
-  const QImage tinted = TintImage(CaptureScreenArea(110, 130, 20, 10), 1);
+  const QImage tinted = TintImage(CaptureScreenArea(30, 890, 20, 10), 1);
   ASSERT_EQ(tinted.size(), QSize(20, 10));
   EXPECT_EQ(tinted.pixelColor(10, 5), QColor(85, 85, 138));
 }
@@ -133,14 +133,14 @@ TEST(ControlNameAt, NamesTheControlUnderAScreenPoint) {
   QWidget window;
   window.setObjectName("frmTest");
   window.setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-  window.setGeometry(500, 500, 100, 100);
+  window.setGeometry(1150, 40, 100, 100);
   auto* button = new QWidget(&window);
   button->setObjectName("imgOk");
   button->setGeometry(10, 10, 20, 20);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  EXPECT_EQ(ControlNameAt(515, 515), "imgOk");
-  EXPECT_EQ(ControlNameAt(580, 580), "frmTest");
+  EXPECT_EQ(ControlNameAt(1165, 55), "imgOk");
+  EXPECT_EQ(ControlNameAt(1230, 130), "frmTest");
 }
 
 }  // namespace
