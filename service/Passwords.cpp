@@ -2,12 +2,28 @@
 
 #include <sodium.h>
 
+#include <semaphore>
+
 namespace velomira::service {
+
+namespace {
+
+// Each hash takes tens of megabytes for a moment: only a few at once.
+std::counting_semaphore<2> hashSlots(2);
+
+class HashSlot {
+public:
+  HashSlot() { hashSlots.acquire(); }
+  ~HashSlot() { hashSlots.release(); }
+};
+
+}  // namespace
 
 bool InitPasswords() { return sodium_init() >= 0; }
 
 std::optional<std::string> HashPassword(std::string_view password) {
   char hash[crypto_pwhash_STRBYTES];
+  HashSlot slot;
   if (crypto_pwhash_str(hash, password.data(), password.size(),
                         crypto_pwhash_OPSLIMIT_INTERACTIVE,
                         crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0) {
@@ -18,6 +34,7 @@ std::optional<std::string> HashPassword(std::string_view password) {
 
 bool VerifyPassword(const std::string& hash, std::string_view password) {
   if (hash.size() >= crypto_pwhash_STRBYTES) return false;
+  HashSlot slot;
   return crypto_pwhash_str_verify(hash.c_str(), password.data(), password.size()) == 0;
 }
 

@@ -1,5 +1,6 @@
 #include "Seed.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <random>
 #include <stdexcept>
@@ -17,6 +18,8 @@ namespace {
 
 constexpr std::int64_t kMinute = 60;
 constexpr std::int64_t kDay = 24 * 60 * kMinute;
+constexpr int kDaysAhead = 7;
+constexpr const char* kSampleGuideKey = "sample_guide";
 // Weekdays of the regular programs ("0" every day, digits 1 Sunday .. 7 Saturday).
 constexpr std::array<const char*, 6> kWeekdayPatterns = {"0", "135", "246", "17", "23456", "7"};
 
@@ -61,6 +64,7 @@ public:
 
   void lookups() {
     WriteServiceSettings(db_, ServiceSettings{});
+    db_.prepare("INSERT OR REPLACE INTO settings (key, value) VALUES (?, '1')").with(kSampleGuideKey).run();
     for (const auto& list : sample::kSubCategories) {
       for (int i = 0; i < SubCategoryCount(list.category); ++i) {
         db_.prepare("INSERT INTO sub_categories (category, code, name) VALUES (?, ?, ?)")
@@ -132,22 +136,24 @@ public:
     }
   }
 
-  // Every station has a fixed day plan; one of its slots is a regular
-  // program on some weekdays, the other slots change from day to day.
-  void programs() {
-    const std::int64_t firstDay = now_ / kDay * kDay - kDay;
+  // Every station has a fixed day plan (the same on every run); one of its
+  // slots is a regular program on some weekdays, the other slots change from
+  // day to day. Writes whole days from firstDay (UTC midnight) on.
+  void programs(std::int64_t firstDay, int days) {
     for (int index = 0; index < static_cast<int>(sample::kStations.size()); ++index) {
       const auto& station = sample::kStations[index];
-      const std::vector<int> plan = DayPlan();
-      const int regularSlot = static_cast<int>(random_() % (plan.size() - 1));
+      std::mt19937 planRandom(static_cast<unsigned>(index + 1));
+      const std::vector<int> plan = DayPlan(planRandom);
+      const int regularSlot = static_cast<int>(planRandom() % (plan.size() - 1));
       const std::string pattern = kWeekdayPatterns[index % kWeekdayPatterns.size()];
       const int series = index + 1;
       const auto& titles = sample::kTitles[station.category - 1];
       const std::string seriesTitle = std::string(titles[(index + 3) % titles.size()]) + " Weekly";
       const int subCount = SubCategoryCount(station.category);
-      for (int day = 0; day < 9; ++day) {
+      for (int day = 0; day < days; ++day) {
         const std::int64_t date = firstDay + day * kDay;
-        const char weekday = static_cast<char>('1' + (date / kDay + 4) % 7);
+        const int dayNumber = static_cast<int>(date / kDay);
+        const char weekday = static_cast<char>('1' + (dayNumber + 4) % 7);
         for (std::size_t slot = 0; slot + 1 < plan.size(); ++slot) {
           ProgramRow row;
           row.station = index + 1;
@@ -156,7 +162,7 @@ public:
           row.start = date + plan[slot] * kMinute;
           row.end = date + plan[slot + 1] * kMinute;
           row.input = row.start - 3 * kDay - static_cast<std::int64_t>(random_() % kDay);
-          row.description = sample::kDescriptions[(slot + day) % sample::kDescriptions.size()];
+          row.description = sample::kDescriptions[(slot + dayNumber) % sample::kDescriptions.size()];
           const bool regular = static_cast<int>(slot) == regularSlot &&
                                (pattern == "0" || pattern.find(weekday) != std::string::npos);
           if (regular) {
@@ -166,7 +172,7 @@ public:
             row.weekdays = pattern;
             row.regularNo = series;
           } else {
-            row.title = titles[(day + slot + index) % titles.size()];
+            row.title = titles[(dayNumber + slot + index) % titles.size()];
             row.subCategory = 1 + static_cast<int>((index + slot) % subCount);
             Vary(row, slot);
           }
@@ -200,6 +206,8 @@ public:
     previewId_ = db_.lastInsertId();
     return row.start;
   }
+
+  void demoPreviewPreset() { preset(kDemoMemberId, previewId_, 0); }
 
   void members() {
     const auto hash = HashPassword(kDemoPassword);
@@ -245,11 +253,11 @@ public:
 
 private:
   // Slot boundaries in minutes of the day, from 0 to 1440.
-  std::vector<int> DayPlan() {
+  static std::vector<int> DayPlan(std::mt19937& random) {
     static constexpr int kLengths[] = {60, 90, 120, 180, 240};
     std::vector<int> plan{0};
     while (plan.back() < 24 * 60) {
-      plan.push_back(std::min(24 * 60, plan.back() + kLengths[random_() % 5]));
+      plan.push_back(std::min(24 * 60, plan.back() + kLengths[random() % 5]));
     }
     return plan;
   }
@@ -322,7 +330,7 @@ SeedSummary SeedSampleGuide(Database& database, std::int64_t now) {
   writer.lookups();
   writer.banners();
   writer.stations();
-  writer.programs();
+  writer.programs(now / kDay * kDay - kDay, kDaysAhead + 2);
   SeedSummary summary;
   summary.demoPresetStart = writer.previewProgram();
   writer.members();
@@ -331,6 +339,33 @@ SeedSummary SeedSampleGuide(Database& database, std::int64_t now) {
   summary.seeded = true;
   summary.stations = static_cast<int>(sample::kStations.size());
   return summary;
+}
+
+
+int RenewSampleGuide(Database& database, std::int64_t now) {
+  auto connection = database.acquire();
+  std::int64_t lastStart = 0;
+  {
+    auto marker = connection->prepare(
+        "SELECT (SELECT COUNT(*) FROM settings WHERE key = ? AND value = '1'), "
+        "(SELECT COALESCE(MAX(start_utc), 0) FROM programs)");
+    marker.with(kSampleGuideKey);
+    if (!marker.next() || marker.integer(0) == 0) return 0;
+    lastStart = marker.integer(1);
+  }
+  const std::int64_t today = now / kDay * kDay;
+  const std::int64_t from = std::max(lastStart / kDay * kDay + kDay, today - kDay);
+  const std::int64_t until = today + (kDaysAhead + 1) * kDay;
+  if (from + 2 * kDay > until) return 0;  // still reaches far enough ahead
+
+  Transaction transaction(*connection);
+  GuideWriter writer(*connection, now);
+  const int days = static_cast<int>((until - from) / kDay);
+  writer.programs(from, days);
+  writer.previewProgram();
+  writer.demoPreviewPreset();
+  transaction.commit();
+  return days;
 }
 
 }  // namespace velomira::service

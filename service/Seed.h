@@ -21,4 +21,9 @@ struct SeedSummary {
 // Fills an empty database; leaves one that holds programs or members alone.
 SeedSummary SeedSampleGuide(Database& database, std::int64_t now);
 
+// A sample guide that no longer reaches a week ahead gets the missing days
+// (and a new preview preset for the demo member); the number of days added.
+// Guides that did not come from SeedSampleGuide are left alone.
+int RenewSampleGuide(Database& database, std::int64_t now);
+
 }  // namespace velomira::service

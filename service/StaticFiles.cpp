@@ -28,8 +28,12 @@ std::optional<std::filesystem::path> Child(const std::filesystem::path& folder,
   std::error_code error;
   const auto exact = folder / std::string(name);
   if (std::filesystem::exists(exact, error)) return exact;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    if (SameIgnoringCase(entry.path().filename().string(), name)) return entry.path();
+  try {
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+      if (SameIgnoringCase(entry.path().filename().string(), name)) return entry.path();
+    }
+  } catch (const std::filesystem::filesystem_error&) {
+    // An unreadable folder holds nothing to serve.
   }
   return std::nullopt;
 }

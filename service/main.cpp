@@ -56,6 +56,8 @@ int main(int argc, char** argv) {
         std::cout << "the database already holds a guide; not seeded" << std::endl;
       }
     }
+    const int renewed = RenewSampleGuide(service.database(), service.config().clock());
+    if (renewed > 0) std::cout << "sample guide extended by " << renewed << " days" << std::endl;
     const int port = service.bind(options->bind, options->port);
     if (port < 0) {
       std::cerr << "cannot listen on " << options->bind << ":" << options->port << "\n";

@@ -81,3 +81,31 @@ TEST_F(SeedTest, DemoMemberHasListsAndAPresetAboutToStart) {
 
 }  // namespace
 }  // namespace velomira::service::test
+
+namespace velomira::service::test {
+namespace {
+
+class SeedRenewalTest : public ServiceTest {};
+
+TEST_F(SeedRenewalTest, AStaleSampleGuideGetsTheMissingDays) {
+  const std::int64_t now = std::time(nullptr);
+  EXPECT_EQ(RenewSampleGuide(service_->database(), now), 0);  // a week ahead already
+
+  const std::int64_t later = now + 5 * 86400;
+  EXPECT_EQ(RenewSampleGuide(service_->database(), later), 5);
+  EXPECT_EQ(RenewSampleGuide(service_->database(), later), 0);
+  auto ahead = Db().prepare(
+      "SELECT COUNT(DISTINCT station_id) FROM programs "
+      "WHERE start_utc <= ?1 AND end_utc > ?1");
+  ahead.with(later + 6 * 86400);
+  ASSERT_TRUE(ahead.next());
+  EXPECT_EQ(ahead.integer(0), 40);  // still every station on air a week after "later"
+  // Regular programs keep their time of day across the added days.
+  auto series = Db().prepare(
+      "SELECT COUNT(DISTINCT start_utc % 86400) FROM programs WHERE regular_no = 7");
+  ASSERT_TRUE(series.next());
+  EXPECT_EQ(series.integer(0), 1);
+}
+
+}  // namespace
+}  // namespace velomira::service::test
