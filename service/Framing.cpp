@@ -27,9 +27,12 @@ RecordWriter& RecordWriter::field(std::string_view text) {
     out_.push_back(kRecordSeparator);
   }
   recordOpen_ = true;
-  for (char c : text) {
-    // A stored text must never split a record: separators become blanks.
-    out_.push_back(c == kFieldSeparator || c == kRecordSeparator ? ' ' : c);
+  const std::size_t start = out_.size();
+  out_.append(text);
+  // A stored text must never split a record: separators become blanks.
+  for (std::size_t at = out_.find_first_of("\x01\x02", start); at != std::string::npos;
+       at = out_.find_first_of("\x01\x02", at + 1)) {
+    out_[at] = ' ';
   }
   return *this;
 }
