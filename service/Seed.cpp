@@ -321,9 +321,11 @@ private:
 
 SeedSummary SeedSampleGuide(Database& database, std::int64_t now) {
   auto connection = database.acquire();
-  auto existing = connection->prepare(
-      "SELECT (SELECT COUNT(*) FROM programs) + (SELECT COUNT(*) FROM members)");
-  if (existing.next() && existing.integer(0) > 0) return {};
+  {
+    auto existing = connection->prepare(
+        "SELECT (SELECT COUNT(*) FROM programs) + (SELECT COUNT(*) FROM members)");
+    if (existing.next() && existing.integer(0) > 0) return {};
+  }
 
   Transaction transaction(*connection);
   GuideWriter writer(*connection, now);

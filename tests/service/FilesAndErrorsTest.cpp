@@ -1,5 +1,9 @@
 // Downloads, web pages, and what bad requests get back.
+#include <unistd.h>
+
+#include <algorithm>
 #include <fstream>
+#include <sstream>
 #include <thread>
 
 #include "ServiceFixture.h"
@@ -86,6 +90,36 @@ TEST_F(FilesAndErrorsTest, ServesManyClientsAtOnce) {
   }
   for (auto& thread : threads) thread.join();
   for (int t = 0; t < kThreads; ++t) EXPECT_EQ(good[t], kRequests) << t;
+}
+
+}  // namespace
+}  // namespace velomira::service::test
+
+namespace velomira::service::test {
+namespace {
+
+TEST(RequestLogTest, OneLinePerRequestWithoutQueryTexts) {
+  char pattern[] = "/tmp/velomira-log-test-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  std::ostringstream log;
+  {
+    ServiceConfig config;
+    config.dataDir = pattern;
+    config.log = &log;
+    VelomiraService service(config);
+    const int port = service.bind("127.0.0.1", 0);
+    ASSERT_GT(port, 0);
+    service.start();
+    httplib::Client client("127.0.0.1", port);
+    ASSERT_TRUE(client.Post("/servlet/servlet.UserLogin?usr_id=someone&pass=secret42&rem_pass=N"));
+    ASSERT_TRUE(client.Get("/no/such/page"));
+  }  // stopping the service waits for its workers, so both lines are written
+  const std::string text = log.str();
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2) << text;
+  EXPECT_NE(text.find("POST /servlet/servlet.UserLogin 200 code 241"), std::string::npos) << text;
+  EXPECT_NE(text.find("GET /no/such/page 404"), std::string::npos) << text;
+  EXPECT_EQ(text.find("secret42"), std::string::npos);
+  std::filesystem::remove_all(pattern);
 }
 
 }  // namespace
