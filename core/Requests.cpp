@@ -38,13 +38,19 @@ void InitCurlOnce() {
 }
 
 // Only the headers the service has always seen: Accept and User-Agent (curl adds Host,
-// and Content-Length for the empty POST body). Its own Accept, Content-Type and Expect
-// are removed.
+// and Content-Length for the empty POST body). Its own Accept, Content-Type, Expect and
+// Proxy-Connection are removed.
 HeaderList BuildHeaders(Method method) {
-  curl_slist* list = curl_slist_append(nullptr, "Accept: text/html, */*");
-  if (list && method == Method::Post) list = curl_slist_append(list, "Content-Type:");
-  if (list) list = curl_slist_append(list, "Expect:");
-  return HeaderList(list);
+  HeaderList list;
+  for (const char* header : {"Accept: text/html, */*", "Expect:", "Proxy-Connection:",
+                             method == Method::Post ? "Content-Type:" : nullptr}) {
+    if (!header) continue;
+    curl_slist* head = curl_slist_append(list.get(), header);
+    if (!head) return nullptr;  // out of memory: no request rather than a wrong one
+    list.release();
+    list.reset(head);
+  }
+  return list;
 }
 
 void ApplyProxy(CURL* curl, const ProxySettings& proxy) {
