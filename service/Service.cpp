@@ -49,6 +49,7 @@ std::string SiteOf(const httplib::Request& request, const std::string& fallback)
 }
 
 constexpr const char* kTextType = "text/plain; charset=windows-1252";
+constexpr std::size_t kWorkerThreads = 16;
 
 }  // namespace
 
@@ -57,6 +58,10 @@ public:
   Routes(VelomiraService& owner) : owner_(owner) {
     // Header and body go out as separate writes; don't let them wait for ACKs.
     server_.set_tcp_nodelay(true);
+    // Idle keep-alive connections (browsers on the web pages) hold a worker
+    // each: keep them short and have workers to spare for the desktop clients.
+    server_.set_keep_alive_timeout(2);
+    server_.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
     server_.set_logger([this](const httplib::Request& req, const httplib::Response& res) {
       LogRequest(req, res);
     });
