@@ -1,7 +1,10 @@
 // The request functions against a raw server on 127.0.0.1: the exact bytes sent, the
 // body returned, and every kind of failure turned into an empty result.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -95,6 +98,45 @@ TEST_F(RequestsTest, ServerThatNeverAnswersFailsAfterTheIdleTime) {
 
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(8));
   EXPECT_EQ(server.Connections(), 2);
+}
+
+// A listener whose accept queue is full: further connections hang in the handshake.
+class FullListener {
+ public:
+  FullListener() {
+    listener_ = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    listen(listener_, 0);
+    getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
+    port_ = ntohs(address.sin_port);
+    for (int& filler : fillers_) {
+      filler = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+      connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    }
+  }
+  ~FullListener() {
+    for (int filler : fillers_) close(filler);
+    close(listener_);
+  }
+  int Port() const { return port_; }
+
+ private:
+  int listener_ = -1, port_ = 0;
+  int fillers_[4] = {};
+};
+
+TEST_F(RequestsTest, ConnectionThatNeverCompletesFailsAfterTheConnectTime) {
+  SetRequestTimeoutsForTests(1, 30);
+  FullListener listener;
+  const auto started = std::chrono::steady_clock::now();
+
+  EXPECT_EQ(HttpPostText("http://127.0.0.1:" + std::to_string(listener.Port()) + "/servlet/servlet.x"), "");
+
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(8));
 }
 
 TEST_F(RequestsTest, FiftyMegabyteReplyArrivesWhole) {
