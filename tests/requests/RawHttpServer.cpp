@@ -4,6 +4,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -90,6 +91,9 @@ void RawHttpServer::Serve() {
     if (watched[1].revents) return;
     const int client = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
     if (client < 0) continue;
+    // A client that connects and sends nothing must not keep the server from stopping.
+    const timeval patience{10, 0};
+    setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
     ++connections_;
     Answer(client);
   }
