@@ -2,6 +2,7 @@
 // send at all, and each proxy kind carried by a real proxy server started here.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -131,6 +132,13 @@ std::string FindSystemProgram(const std::string& name) {
   return {};
 }
 
+// The proxies drop their privileges to a user; here that is whoever runs the tests
+// (root in the containers, where no other system users exist).
+std::string CurrentUserName() {
+  const passwd* entry = getpwuid(geteuid());
+  return entry ? entry->pw_name : "root";
+}
+
 class RealProxyTest : public ProxyTest {
  protected:
   void SetUp() override {
@@ -179,8 +187,8 @@ TEST_F(RealProxyTest, HttpProxy) {
   const std::string tinyproxy = FindSystemProgram("tinyproxy");
   if (tinyproxy.empty()) GTEST_SKIP() << "tinyproxy is not installed";
   const std::string config = WriteConfig("tinyproxy.conf",
-      "Port " + ProxyPort() + "\nListen 127.0.0.1\nAllow 127.0.0.1\nUser root\nGroup root\n"
-      "LogLevel Info\nMaxClients 20\n");
+      "Port " + ProxyPort() + "\nListen 127.0.0.1\nAllow 127.0.0.1\nLogLevel Info\nMaxClients 20\n" +
+      (geteuid() == 0 ? "User root\nGroup root\n" : ""));
   UseProxy(3, ProxyPort());
 
   ExpectCarriedByProxy({tinyproxy, "-d", "-c", config}, "127.0.0.1:" + ServicePort());
@@ -196,8 +204,8 @@ TEST_F(RealProxyTest, Socks4) {
       "external: 127.0.0.1\n"
       "clientmethod: none\n"
       "socksmethod: none\n"
-      "user.privileged: root\n"
-      "user.unprivileged: root\n"
+      "user.privileged: " + CurrentUserName() + "\n"
+      "user.unprivileged: " + CurrentUserName() + "\n"
       "client pass {\n  from: 127.0.0.0/8 to: 0.0.0.0/0\n}\n"
       "socks pass {\n  from: 127.0.0.0/8 to: 0.0.0.0/0\n  protocol: tcp\n  proxyprotocol: socks_v4\n  log: connect\n}\n");
   UseProxy(1, ProxyPort());
