@@ -1,6 +1,5 @@
 // The data servlets read by the client's background refresh: bare replies
 // without the 32-character header.
-#include <fstream>
 #include <string>
 
 #include "Categories.h"
