@@ -145,12 +145,10 @@ void TfrmMain::BuildFunctionPictures() {
 
 void TfrmMain::BuildStepButtons() {
   static constexpr std::array<int, 3> kLefts{249, 261, 270};
-  static constexpr std::array<int, 3> kWidths{11, 9, 11};
   for (int tag = 1; tag <= 3; ++tag) {
     auto* button = new TTransparentButton(PnlMain);
     button->setObjectName(QString("TransparentButton%1").arg(tag));
-    button->setGeometry(kLefts[static_cast<std::size_t>(tag - 1)], 251,
-                        kWidths[static_cast<std::size_t>(tag - 1)], 9);
+    button->setGeometry(kLefts[static_cast<std::size_t>(tag - 1)], 251, 9, 8);
     SetTag(button, tag);
     connect(button, &TTransparentButton::OnClick, this, [this, tag] { TransparentButton3Click(tag); });
     StepButtons[static_cast<std::size_t>(tag - 1)] = button;

@@ -53,7 +53,6 @@ TfrmMain::TfrmMain(const std::string& memberId, MainWindowHooks hooks)
   state.MemberId = memberId;
   setObjectName("frmMain");
   setWindowTitle("Velomira Main Form");
-  setAttribute(Qt::WA_DeleteOnClose);
   // 2. No taskbar button while the tray can bring the window back; without a tray the
   // taskbar button is the only way back from a minimised window.
   trayAvailable_ = QSystemTrayIcon::isSystemTrayAvailable();
@@ -135,7 +134,8 @@ void TfrmMain::BuildControls() {
 
   auto* clock = MakeLabel(PnlMain, "lblTime", QString(), QRect(71, 4, 44, 13));
   QFont small("Serif");
-  small.setPixelSize(10);
+  small.setPixelSize(9);
+  small.setStretch(QFont::Condensed);
   clock->setFont(small);
   clock->setStyleSheet(QString("color: %1;").arg(ToolkitColor(65322).name()));
   lblTime = clock;
@@ -199,8 +199,8 @@ void TfrmMain::BuildTitleBar() {
   static constexpr std::array<const char*, 5> kNames{"imgDbzer", "Image1", "Image2", "Image3", "Image4"};
   static constexpr std::array<QPoint, 5> kPlaces{QPoint(4, 1), QPoint(238, 3), QPoint(247, 3),
                                                  QPoint(256, 3), QPoint(268, 3)};
-  static constexpr std::array<QSize, 5> kSizes{QSize(60, 16), QSize(9, 9), QSize(9, 9),
-                                               QSize(12, 9), QSize(12, 9)};
+  static constexpr std::array<QSize, 5> kSizes{QSize(62, 17), QSize(8, 10), QSize(8, 10),
+                                               QSize(8, 10), QSize(14, 12)};
   for (int i = 0; i < 5; ++i) {
     // Hot areas over the marks the background picture draws.
     auto* picture = new TTransparentButton(PnlMain);

@@ -33,7 +33,9 @@ class TfrmMain : public QWidget {
  public:
   // memberId: the login's member ID. Runs the whole start (settings, pictures, lookup
   // lists, refresh start through hooks.StartRefresh, usage login time, first view by
-  // StartMode) but does not show the window: the caller shows it.
+  // StartMode) but does not show the window: the caller shows it. Closing the window
+  // ends the program (ShutdownClient runs once on every path); the caller owns the
+  // window and deletes it after it has closed.
   explicit TfrmMain(const std::string& memberId, MainWindowHooks hooks = {});
   ~TfrmMain() override;
 

