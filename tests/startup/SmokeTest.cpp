@@ -1,0 +1,120 @@
+// The whole client against the reference service on the test display: the launcher
+// starts the main program, the remembered member is logged in, the list scrolls, the
+// exit picture ends the program and the service receives the usage log.
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "Processes.h"
+#include "TempFolder.h"
+#include "core/dFunc.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+struct WindowPlace {
+  std::string Id;
+  int Width = 0, Height = 0;
+};
+
+// The visible window of size 290 wide that the process shows.
+WindowPlace FindMainWindow(pid_t pid) {
+  std::istringstream ids(RunCapture({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(pid)}));
+  for (std::string id; ids >> id;) {
+    std::istringstream shell(RunCapture({"xdotool", "getwindowgeometry", "--shell", id}));
+    WindowPlace place{id};
+    for (std::string line; std::getline(shell, line);) {
+      if (line.rfind("WIDTH=", 0) == 0) place.Width = std::atoi(line.c_str() + 6);
+      if (line.rfind("HEIGHT=", 0) == 0) place.Height = std::atoi(line.c_str() + 7);
+    }
+    if (place.Width == 290) return place;
+  }
+  return {};
+}
+
+class Smoke : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (std::getenv("DISPLAY") == nullptr || RunCapture({"xdotool", "version"}).empty())
+      GTEST_SKIP() << "needs an X display and xdotool";
+    std::filesystem::copy(VELOMIRA_APP_DIR, folder.Path() + "app",
+                          std::filesystem::copy_options::recursive);
+    // A lock folder of its own, so a client running elsewhere does not stop this one.
+    std::filesystem::create_directories(folder.Path() + "runtime");
+    ::chmod((folder.Path() + "runtime").c_str(), 0700);
+    ::setenv("XDG_RUNTIME_DIR", (folder.Path() + "runtime").c_str(), 1);
+
+    service = Spawn({VELOMIRA_SERVICE_PATH, "--port", "0", "--data", folder.Path() + "data", "--seed"},
+                    ServiceLog());
+    ASSERT_TRUE(WaitUntil([&] { return ServiceOutput().find("listening on") != std::string::npos; }, 20s));
+    const std::string output = ServiceOutput();
+    const std::size_t at = output.find("listening on 127.0.0.1:") + 23;
+    const std::string root = "http://127.0.0.1:" + std::to_string(std::atoi(output.c_str() + at));
+
+    folder.Write("app/velomira.Ini", "[SERVICE]\r\nROOT=" + root + "\r\nWEB=" + root + "/web\r\n");
+    using velomira::ScrambleText;
+    folder.Write("app/user.ini", "[user]\r\nautosave=1\r\nusername=" +
+                                     ScrambleText("demo", velomira::CredentialKey) + "\r\npassword=" +
+                                     ScrambleText("demo1234", velomira::CredentialKey) + "\r\n");
+  }
+
+  void TearDown() override {
+    if (pid_t client = FindProcess(MainProgram())) ::kill(client, SIGKILL);
+    if (service > 0) {
+      ::kill(service, SIGTERM);
+      ::waitpid(service, nullptr, 0);
+    }
+  }
+
+  std::string ServiceLog() const { return folder.Path() + "service.log"; }
+  std::string ServiceOutput() const { return ReadAll(ServiceLog()); }
+  std::string MainProgram() const { return folder.Path() + "app/VelomiraMain"; }
+  std::string Capture(const WindowPlace& window, const std::string& name) const {
+    const std::string path = folder.Path() + name;
+    RunCapture({"import", "-window", window.Id, path});
+    return ReadAll(path);
+  }
+
+  TempFolder folder;
+  pid_t service = 0;
+};
+
+TEST_F(Smoke, LauncherToMainWindowToExitWithUsageLog) {
+  const pid_t launcher = Spawn({folder.Path() + "app/Velomira"});
+  int status = -1;
+  ::waitpid(launcher, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+  pid_t client = 0;
+  ASSERT_TRUE(WaitUntil([&] { return (client = FindProcess(MainProgram())) != 0; }, 10s));
+  WindowPlace window;
+  ASSERT_TRUE(WaitUntil([&] { return !(window = FindMainWindow(client)).Id.empty(); }, 20s))
+      << "no main window";
+  EXPECT_EQ(window.Height, 360);
+
+  // The ticker moves the list one pixel per tick.
+  std::this_thread::sleep_for(3s);
+  const std::string first = Capture(window, "first.png");
+  std::this_thread::sleep_for(1500ms);
+  EXPECT_NE(first, Capture(window, "second.png")) << "the list does not move";
+
+  // The exit picture at the title bar's right end.
+  RunCapture({"xdotool", "mousemove", "--window", window.Id, "275", "9", "click", "1"});
+  EXPECT_TRUE(WaitUntil([&] { return FindProcess(MainProgram()) == 0; }, 20s)) << "still running";
+  EXPECT_TRUE(WaitUntil([&] { return ServiceOutput().find("usage log stored: ") != std::string::npos; }, 5s))
+      << ServiceOutput();
+}
+
+}  // namespace
