@@ -80,9 +80,11 @@ TEST_F(MainWindowTest, ADuePresetIsMarkedRingsAndLeavesAStartsNowBox) {
 
   Settle(150);  // the burst picture stays for a moment
   ASSERT_EQ(OpenBoxes(), 1);
-  auto* box = qobject_cast<Tfrmalertalam*>(
-      *std::find_if(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
-                    [](QWidget* w) { return w->objectName() == "frmalertalam"; }));
+  Tfrmalertalam* box = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (auto* found = qobject_cast<Tfrmalertalam*>(top)) box = found;
+  }
+  ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->prgname->text(), "The program you've preseted  \"Show P1\" starts now.");
   int reloads = 0;
   PresetWindowReload = [&reloads] { ++reloads; };
