@@ -1,12 +1,13 @@
 // Unpacking of skin and update packages. libzip has no extract-all call, so every
 // entry is placed by hand, and nothing an archive says may write outside the target
 // folder: unsafe names and link entries are skipped, folders are entered one step at a
-// time without following links, and files are opened without following links.
+// time without following links, and files are created without following links.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zip.h>
 
+#include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <memory>
@@ -144,17 +145,29 @@ bool ExtractEntry(zip_t* archive, zip_uint64_t index, int root) {
   }
   if (isFolder) return true;
 
-  bool executable = attributes.Known && (attributes.Mode & 0111) != 0;
-  mode_t mode = executable ? 0755 : 0644;
-  FileDescriptor file(::openat(at, parts.back().c_str(),
-                               O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, mode));
-  if (!file.Valid()) return errno == ELOOP || errno == EISDIR;  // a link or folder: skip
-  if (!CopyEntry(archive, index, file.Get())) {
-    ::unlinkat(at, parts.back().c_str(), 0);  // no half-written file stays behind
+  const bool executable = attributes.Known && (attributes.Mode & 0111) != 0;
+  const mode_t mode = executable ? 0755 : 0644;
+  // Written under a private name and renamed into place when complete: a reader (the
+  // launcher picking up a new program) never finds a half-written file, even after a
+  // crash, and the rename replaces a link at the final name instead of following it.
+  static std::atomic<unsigned> counter{0};
+  const std::string partName =
+      ".unzip-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".part";
+  FileDescriptor file(::openat(at, partName.c_str(),
+                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+  if (!file.Valid()) return false;
+  const bool written = CopyEntry(archive, index, file.Get()) && ::fchmod(file.Get(), mode) == 0 &&
+                       ::fsync(file.Get()) == 0;
+  file = FileDescriptor();
+  if (!written) {
+    ::unlinkat(at, partName.c_str(), 0);
     return false;
   }
-  // The file may have existed with other permissions; the archive decides.
-  ::fchmod(file.Get(), mode);
+  if (::renameat(at, partName.c_str(), at, parts.back().c_str()) != 0) {
+    const int error = errno;
+    ::unlinkat(at, partName.c_str(), 0);
+    return error == EISDIR || error == ENOTEMPTY || error == EEXIST;  // a folder there: skip
+  }
   return true;
 }
 

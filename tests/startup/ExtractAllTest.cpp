@@ -29,6 +29,9 @@ TEST_F(ExtractAllTest, UnpacksFilesAndFoldersKeepingTheExecuteBit) {
       .File("./dot/file", "dot");
   ASSERT_TRUE(Extract());
   EXPECT_EQ(scratch.Read("target/News.gif"), "gif");
+  // A second run replaces the files and leaves no staging names behind.
+  ASSERT_TRUE(Extract());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Target()), {}), 4);
   EXPECT_EQ(scratch.Read("target/inner/deeper/Main.gif"), "main");
   EXPECT_EQ(scratch.Read("target/dot/file"), "dot");
   EXPECT_EQ(scratch.Read("target/VelomiraMain"), "program");
@@ -72,10 +75,23 @@ TEST_F(ExtractAllTest, NeverWritesThroughLinks) {
   // The file lands in a real folder of that name inside the target.
   EXPECT_FALSE(std::filesystem::is_symlink(Target() + "evil"));
   EXPECT_EQ(scratch.Read("target/evil/planted"), "x");
-  EXPECT_TRUE(std::filesystem::is_symlink(Target() + "file-link"));
+  // The archive's file replaces the link itself.
+  EXPECT_FALSE(std::filesystem::is_symlink(Target() + "file-link"));
+  EXPECT_EQ(scratch.Read("target/file-link"), "overwritten");
   EXPECT_FALSE(scratch.Exists("outside/planted"));
   EXPECT_EQ(scratch.Read("outside/victim"), "untouched");
   EXPECT_EQ(scratch.Read("target/safe"), "ok");
+}
+
+TEST_F(ExtractAllTest, BrokenEntryLeavesNoFileUnderItsName) {
+  ZipBuilder(Zip()).File("first.gif", "fine").StoredFile("VelomiraMain", "program-bytes", 0755);
+  std::string raw = scratch.Read("package.zip");
+  raw.replace(raw.find("program-bytes"), 13, "PROGRAM-BYTES");  // fails its checksum
+  scratch.Write("package.zip", raw);
+  EXPECT_FALSE(Extract());
+  EXPECT_EQ(scratch.Read("target/first.gif"), "fine");
+  EXPECT_FALSE(scratch.Exists("target/VelomiraMain"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Target()), {}), 1);
 }
 
 TEST_F(ExtractAllTest, ReportsAnUnreadableArchive) {

@@ -16,6 +16,12 @@ class ZipBuilder {
   ZipBuilder& File(const std::string& name, const std::string& content, mode_t mode = 0644) {
     return Add(name, content, S_IFREG | mode);
   }
+  // Kept uncompressed, so a test can damage its bytes in place.
+  ZipBuilder& StoredFile(const std::string& name, const std::string& content, mode_t mode = 0644) {
+    File(name, content, mode);
+    zip_set_file_compression(archive_, zip_get_num_entries(archive_, 0) - 1, ZIP_CM_STORE, 0);
+    return *this;
+  }
   ZipBuilder& Link(const std::string& name, const std::string& target) {
     return Add(name, target, S_IFLNK | 0777);
   }
