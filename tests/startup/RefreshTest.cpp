@@ -215,6 +215,29 @@ TEST_F(RefreshTest, EmptyRepliesKeepTheOldFiles) {
   EXPECT_TRUE(State().RefreshDone);
 }
 
+TEST_F(RefreshTest, OddRepliesAreUsedAsFarAsTheyGo) {
+  std::string tenRecords = Records({Fields({"1", "World", "5", "Odd"})});
+  for (int i = 1; i < 10; ++i) tenRecords += Records({Fields({"1", "Category" + std::to_string(i)})});
+  service.Reply(Servlet + "a_SubCtgr", tenRecords);
+  service.Reply(Servlet + "a_var", Fields({"12", "7"}));
+  service.Reply(Servlet + "a_SttnBnnr", "sttn01.gif");
+  service.Reply(Servlet + "bannerList", Records({Fields({"banner01.gif", "a", "1", "1:5 1:1"}),
+                                                 Fields({"banner02.gif"})}));
+  RunRefresh();
+  EXPECT_EQ(Data("Chat.Dat"), "1\r\nCategory8\r\n");  // the tenth record is ignored
+  EXPECT_EQ(State().NewCheckSteps, 12);
+  EXPECT_EQ(State().BannerSteps, 7);
+  EXPECT_EQ(State().BannerSeconds, 0);
+  const auto stationBanners = State().StationBannerTable.Get();
+  ASSERT_EQ(stationBanners->size(), 1u);
+  EXPECT_EQ((*stationBanners)[0].StationId, "");
+  EXPECT_EQ(State().BannerTable.Get()->size(), 2u);
+  // Code 5 names no sub-category of the two News has; code 1 does.
+  const auto lists = State().CategoryBannerLists.Get();
+  EXPECT_EQ((*lists)[0].SubCategories, (std::vector<TextList>{{"banner01.gif"}, {}}));
+  EXPECT_TRUE(State().RefreshDone);
+}
+
 TEST_F(RefreshTest, StopDuringFirstStepFinishesItAndSkipsTheRest) {
   std::mutex mutex;
   std::condition_variable changed;
