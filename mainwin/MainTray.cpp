@@ -98,6 +98,10 @@ void TfrmMain::close1Click() { ExitProgram(); }
 
 void TfrmMain::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
+  // Coming to the front closes the main window's pop-ups (pickers, my-channels list).
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && hooks_.CloseSideWindows) {
+    hooks_.CloseSideWindows();
+  }
   // Without a tray the member brings a minimised window back from the taskbar.
   if (event->type() == QEvent::WindowStateChange && InTray && !trayAvailable_ &&
       !(windowState() & Qt::WindowMinimized)) {

@@ -18,6 +18,7 @@
 #include "TDownLoad.h"
 #include "core/dFunc.h"
 #include "mainwin/TfrmMain.h"
+#include "mainwin/Tfrmalarm.h"
 
 using namespace velomira;
 
@@ -134,8 +135,14 @@ int Show(const std::string& root, int seconds, int category) {
   TfrmMain window("demo");
   window.move(40, 40);
   window.show();
-  window.imgNewsClick(category);
   QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
+  if (category > 0) {
+    window.imgNewsClick(category);
+    window.ApplySpeed(0);
+  } else {
+    // The alarm bubble and its box.
+    QTimer::singleShot(500, [] { ShowPresetAlarm("P1", "The Evening Desk", "www.example.test"); });
+  }
   QApplication::exec();
   return 0;
 }
