@@ -158,7 +158,8 @@ void TfrmMain::AddListItem(const std::string& text, bool isBanner) {
   item.Text = text;
   std::vector<std::string> fields;
   SplitText(text, std::string(1, FieldSeparator), fields);
-  if (fields.size() > 12 && fields[12] != "0") AddListItem(fields[12], true);
+  // "0" or nothing: the program has no banner of its own.
+  if (fields.size() > 12 && !fields[12].empty() && fields[12] != "0") AddListItem(fields[12], true);
   if (!TimerList->isActive()) TimerList->start();
   TimerListTimer();
 }

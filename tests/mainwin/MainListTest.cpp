@@ -164,6 +164,30 @@ TEST_F(MainWindowTest, AnEmptyReplyShowsTheNoProgramsPicture) {
   EXPECT_EQ(window->PnlInfo->y(), 233);
 }
 
+TEST_F(MainWindowTest, LinesWithMissingFieldsStillBecomeRows) {
+  // A bare ID, an empty line, a line of separators only, a repeated program without
+  // weekdays and a play time without digits.
+  const std::string body = std::string("P1\x02\x02\x01\x01\x01\x02") +
+                           ProgramLine({"P4", "", "", "2026", "", "", "", "", "", "", "", "", "", "", "r"}) +
+                           '\x02' + ProgramLine({"P5", "", "a", "pltm"});
+  ServeCategory(4, Framed(body));
+  State().BannerSteps = 0;
+  State().NewCheckSteps = 0;
+  TfrmMain* window = Create();
+  window->imgNewsClick(4);
+  ASSERT_NE(window->RowLabel('T', 0), nullptr);
+  EXPECT_EQ(window->RowLabel('S', 0)->text(), "()");
+  EXPECT_TRUE(window->RowLabel('T', 0)->Url().empty());
+  for (int step = 1; step < 5; ++step) window->TimerTickerTimer();
+  // Five lines and the banner after the fifth; an empty keyword is no banner of its own.
+  EXPECT_EQ(window->Items.Count(), 6);
+  for (int tick = 0; tick < 3000 && window->NextRenderIndex < 5; ++tick) {
+    window->TimerMainTimer();
+    window->TimerListTimer();
+  }
+  EXPECT_NE(window->RowLabel('D', 4), nullptr);
+}
+
 TEST_F(MainWindowTest, AllLinesUsedFetchesTheListAgainAndAppends) {
   ServeCategory(4, Framed(Lines(2)));
   TfrmMain* window = Create();
