@@ -2,7 +2,6 @@
 // the first view.
 #include <QCoreApplication>
 #include <QLabel>
-#include <QThread>
 
 #include "MainActions.h"
 #include "MainColors.h"

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QSystemTrayIcon>
 
 #include "MainColors.h"
@@ -12,12 +11,12 @@
 #include "controls/TPicturePanel.h"
 #include "controls/TTransparentButton.h"
 #include "controls/Tag.h"
+#include "AlarmDue.h"
 #include "core/dFunc.h"
 #include "core/qt/SkinPicture.h"
 #include "core/qt/WindowDrag.h"
 #include "platform/Browser.h"
 #include "platform/qt/ScreenSaverWatch.h"
-#include "AlarmDue.h"
 
 namespace velomira {
 
@@ -49,11 +48,15 @@ TfrmMain::TfrmMain(const std::string& memberId, MainWindowHooks hooks)
     : QWidget(nullptr), hooks_(std::move(hooks)) {
   frmMain = this;
   ClientState& state = State();
-  // 1. The member this window runs for.
   state.MemberId = memberId;
+  // The login has set the program folder already; a window made without one still
+  // finds its settings beside the program.
+  if (state.ProgramDir.empty()) {
+    state.ProgramDir = QCoreApplication::applicationDirPath().toStdString() + "/";
+  }
   setObjectName("frmMain");
   setWindowTitle("Velomira Main Form");
-  // 2. No taskbar button while the tray can bring the window back; without a tray the
+  // No taskbar button while the tray can bring the window back; without a tray the
   // taskbar button is the only way back from a minimised window.
   trayAvailable_ = QSystemTrayIcon::isSystemTrayAvailable();
   Qt::WindowFlags flags = Qt::FramelessWindowHint;
@@ -63,49 +66,35 @@ TfrmMain::TfrmMain(const std::string& memberId, MainWindowHooks hooks)
   resize(290, 360);
   setFont(MainFont());
 
-  BuildControls();  // 3. and 7.: the pictures of the controls
+  BuildControls();
   BuildMenus();
-  ReadWindowSettings();  // 4. and 5.
-
-  // 6.
+  ReadWindowSettings();
   CurrentListUrl.clear();
   LoadCount = 0;
-  if (state.ProgramDir.empty()) {
-    state.ProgramDir = QCoreApplication::applicationDirPath().toStdString() + "/";
-  }
   state.PanelSwapDone = true;
 
-  // 7. Lookup lists.
   BuildCategoryChoiceLists();
   ReadCategoryDatFiles(true);
   ReadCategoryUrlFiles(true);
 
-  // 8.
   PnlMain->SetPicture(LoadSkinPicture(state.FormDir, "Main.gif"));
   PnlInfo->setGeometry(0, 0, 278, 500);
   ListLines.clear();
 
-  // 9.
   UpdateCurrentTime();
   static_cast<QLabel*>(lblTime)->setText(QString::fromStdString(ClockCaption(state.CurrentTime)));
 
-  // 10.
   if (hooks_.StartRefresh) hooks_.StartRefresh();
-
-  // 11.
   StartUsageRecord();
   DetectBrowser();
 
-  // 12.
   ListEmpty = false;
   Items.Clear();
-
   BuildTray();
   ScreenSaver = new ScreenSaverWatch(this);
   ScreenSaver->setObjectName("ScreenSaver");
   connect(ScreenSaver, &ScreenSaverWatch::Changed, this, &TfrmMain::ScreenSaverChanged);
 
-  // 13.
   ShowStartView();
 }
 
@@ -114,7 +103,6 @@ TfrmMain::~TfrmMain() {
 }
 
 void TfrmMain::BuildControls() {
-  const ClientState& state = State();
   PnlMain = new TPicturePanel(this);
   PnlMain->setObjectName("PnlMain");
   PnlMain->setGeometry(0, 0, 290, 360);
@@ -162,7 +150,6 @@ void TfrmMain::BuildControls() {
   welcome = MakeStatePicture(Panel2, "welcome", "logoimage1.gif");
   welcome2 = MakeStatePicture(Panel2, "welcome2", "pro01.gif");
   myedit_img = MakeStatePicture(Panel2, "myedit_img", "edit01.gif");
-  (void)state;
 
   // Design-time leftovers kept hidden; Label1 measures row texts in the rows' font.
   for (const char* name : {"lbl", "HoverLabel4"}) {
