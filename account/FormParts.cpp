@@ -1,5 +1,6 @@
 #include "account/FormParts.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -39,6 +40,8 @@ class EnterKeyFilter : public QObject {
  private:
   std::function<void()> action_;
 };
+
+const QColor DisabledTextColour(140, 156, 180);
 
 std::string HoverName(const std::string& picture) {
   const auto dot = picture.rfind('.');
@@ -87,6 +90,23 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const std::string& text,
   label->setStyleSheet(QStringLiteral("QLabel { color: #ffffff; background: transparent; }"
                                      "QLabel:disabled { color: #8c9cb4; }"));
   return label;
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& caption, QRect place) {
+  auto* check = new QCheckBox(caption, parent);
+  check->setObjectName(name);
+  check->setGeometry(place);
+  QFont font = check->font();
+  font.setPointSize(8);
+  check->setFont(font);
+  // A palette rather than a style sheet, so the style still draws a visible box.
+  QPalette palette = check->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  palette.setColor(QPalette::Disabled, QPalette::WindowText, DisabledTextColour);
+  palette.setColor(QPalette::Base, Qt::white);
+  palette.setColor(QPalette::Text, Qt::black);
+  check->setPalette(palette);
+  return check;
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect place, int maxLength) {

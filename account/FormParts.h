@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -25,6 +26,8 @@ TPicturePanel* MakeBackground(QWidget* parent, const QString& name, const std::s
 // A plain label; text is a core text, line breaks kept. title labels are bold.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const std::string& text, QRect place,
                   bool title = false);
+// A check box with a white caption for the dark dialog bodies.
+QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& caption, QRect place);
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect place, int maxLength = 0);
 // A hover picture at its natural size: picture from ButtonDir, its "_ovr" picture for
 // mouse-over and pressed.

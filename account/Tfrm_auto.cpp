@@ -20,6 +20,7 @@ void Tfrm_auto::FormCreate() {
   Label2 = MakeLabel(pnl_auto, QStringLiteral("Label2"), "Verifying user ID / Password",
                      {17, 40, 296, 18});
   Label2->setAlignment(Qt::AlignCenter);
+  Label2->setStyleSheet(QStringLiteral("color: #000000; background: transparent;"));  // light body
 
   // Shown for the look of it; a synchronous request has no progress to report.
   pgb = new QProgressBar(pnl_auto);

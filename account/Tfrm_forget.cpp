@@ -37,7 +37,7 @@ void Tfrm_forget::FormCreate() {
   QLabel* intro = MakeLabel(Pnl_forgot1, QStringLiteral("Label1"),
                             "Forgot your password ?\r\nPlease enter your email address and we will "
                             "send your\r\npassword right away.",
-                            {20, 24, 300, 48});
+                            {16, 30, 308, 44});
   intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   MakeEntryLines(Pnl_forgot1, 82, QStringLiteral("ed_id"), QStringLiteral("edit"),
                  QStringLiteral("HoverImage3"), QStringLiteral("HoverImage4"), ed_id, edit);
@@ -58,15 +58,15 @@ void Tfrm_forget::FormCreate() {
                             "In order to reset your password, please enter your\r\ncurrent Velomira "
                             "ID and email address.\r\nA new password will be generated and emailed "
                             "to\r\nyour current Velomira email address.",
-                            {20, 18, 300, 60});
+                            {20, 28, 300, 56});
   again->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   QLabel* invalid = MakeLabel(pnl_forgot3, QStringLiteral("Label8"),
-                              "The email combination is invalid Pleasd re_enter.", {20, 80, 300, 16});
+                              "The email combination is invalid Pleasd re_enter.", {20, 86, 300, 16});
   invalid->setStyleSheet(QStringLiteral("color: #ffd060; background: transparent;"));
-  MakeEntryLines(pnl_forgot3, 100, QStringLiteral("ed_id2"), QStringLiteral("Edit1"),
+  MakeEntryLines(pnl_forgot3, 106, QStringLiteral("ed_id2"), QStringLiteral("Edit1"),
                  QStringLiteral("HoverImage6"), QStringLiteral("HoverImage7"), ed_id2, Edit1);
-  HoverImage2 = MakePictureButton(pnl_forgot3, QStringLiteral("HoverImage2"), "resetpass.gif", {0, 156});
-  HoverImage2->move((width() - HoverImage2->width()) / 2, 156);
+  HoverImage2 = MakePictureButton(pnl_forgot3, QStringLiteral("HoverImage2"), "resetpass.gif", {0, 158});
+  HoverImage2->move((width() - HoverImage2->width()) / 2, 158);
   TransparentButton3 = MakeCloseBox(pnl_forgot3, QStringLiteral("TransparentButton3"));
 
   ShowPage(Pnl_forgot1);

@@ -64,10 +64,8 @@ void Tfrm_login::FormCreate(const std::string& programDir) {
   img_login = MakePictureButton(pnl_login, QStringLiteral("img_login"), "login_button.gif", {245, 38});
   img_cancel = MakePictureButton(pnl_login, QStringLiteral("img_cancel"), "log_cancel.gif", {245, 64});
 
-  cbo_auto = new QCheckBox(QStringLiteral("Log in automatically on Velomira start up"), pnl_login);
-  cbo_auto->setObjectName(QStringLiteral("cbo_auto"));
-  cbo_auto->setGeometry(30, 92, 290, 18);
-  cbo_auto->setStyleSheet(QStringLiteral("color: #ffffff; background: transparent;"));
+  cbo_auto = MakeCheckBox(pnl_login, QStringLiteral("cbo_auto"),
+                          QStringLiteral("Log in automatically on Velomira start up"), {30, 92, 290, 18});
 
   forgot = MakePictureButton(pnl_login, QStringLiteral("forgot"), "forgot.gif", {30, 120});
   proxy = MakePictureButton(pnl_login, QStringLiteral("proxy"), "proxy.gif", {125, 120});

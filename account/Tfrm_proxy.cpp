@@ -30,15 +30,6 @@ QColor EditColour(EditTint tint, const QWidget* edit) {
   return DisabledEditColour;
 }
 
-QCheckBox* MakeCheck(QWidget* parent, const QString& name, const QString& caption, QRect place) {
-  auto* check = new QCheckBox(caption, parent);
-  check->setObjectName(name);
-  check->setGeometry(place);
-  check->setStyleSheet(QStringLiteral("QCheckBox { color: #ffffff; background: transparent; }"
-                                     "QCheckBox:disabled { color: #8c9cb4; }"));
-  return check;
-}
-
 TFlatRadioButton* MakeRadio(QWidget* parent, const QString& name, const std::string& caption,
                             QRect place) {
   auto* radio = new TFlatRadioButton(parent);
@@ -47,8 +38,16 @@ TFlatRadioButton* MakeRadio(QWidget* parent, const QString& name, const std::str
   radio->setGeometry(place);
   // The form decides the selection, which may also be none at all.
   radio->setAutoExclusive(false);
-  radio->setStyleSheet(QStringLiteral("QRadioButton { color: #ffffff; }"
-                                     "QRadioButton:disabled { color: #8c9cb4; }"));
+  // White ring and dot over the dark body; the ring stays see-through.
+  QPalette palette = radio->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(140, 156, 180));
+  palette.setColor(QPalette::Base, Qt::transparent);
+  palette.setColor(QPalette::Window, Qt::transparent);
+  radio->setPalette(palette);
+  QFont font = radio->font();
+  font.setPointSize(8);
+  radio->setFont(font);
   return radio;
 }
 
@@ -67,7 +66,7 @@ void Tfrm_proxy::FormCreate() {
                             {20, 30, 290, 32});
   intro->setWordWrap(true);
 
-  proxy_setting = MakeCheck(pnl_proxy, QStringLiteral("proxy_setting"),
+  proxy_setting = MakeCheckBox(pnl_proxy, QStringLiteral("proxy_setting"),
                             QStringLiteral("Connect using proxy"), {20, 70, 200, 18});
   proxy_serve = MakeLabel(pnl_proxy, QStringLiteral("proxy_serve"), "Proxy Server", {20, 96, 120, 16}, true);
   host = MakeLabel(pnl_proxy, QStringLiteral("host"), "Host :", {36, 118, 50, 20});
@@ -80,7 +79,7 @@ void Tfrm_proxy::FormCreate() {
   rb_socks5 = MakeRadio(pnl_proxy, QStringLiteral("rb_socks5"), "SOCKS 5", {120, 192, 80, 18});
   rb_https = MakeRadio(pnl_proxy, QStringLiteral("rb_https"), "HTTPS", {210, 192, 80, 18});
 
-  socks5_check = MakeCheck(pnl_proxy, QStringLiteral("socks5_check"), QString(), {20, 222, 16, 18});
+  socks5_check = MakeCheckBox(pnl_proxy, QStringLiteral("socks5_check"), QString(), {20, 222, 16, 18});
   auth = MakeLabel(pnl_proxy, QStringLiteral("auth"), "Authentication", {40, 222, 150, 18}, true);
   lb_usename = MakeLabel(pnl_proxy, QStringLiteral("lb_usename"), "Usename", {36, 246, 70, 20});
   ed_usename = MakeEdit(pnl_proxy, QStringLiteral("ed_usename"), {110, 246, 180, 20});
