@@ -90,6 +90,12 @@ TEST_F(MainWindowTest, ADuePresetIsMarkedRingsAndLeavesAStartsNowBox) {
   PresetWindowReload = [&reloads] { ++reloads; };
   box->TransparentButton1Click();  // the close area reloads nothing
   EXPECT_EQ(reloads, 0);
+  QPointer<Tfrmalertalam> answered = new Tfrmalertalam("www.show.test/P1");
+  answered->show();
+  answered->alert_yesClick();
+  EXPECT_EQ(reloads, 1);
+  Settle();
+  EXPECT_TRUE(answered.isNull());  // closed and freed
   PresetWindowReload = nullptr;
 }
 

@@ -93,6 +93,37 @@ TEST_F(MainWindowTest, SpeedMenuAndAlwaysOnTopFollowTheirItems) {
   EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
+TEST_F(MainWindowTest, FunctionPicturesHoldTheListUntilTheirWindowGivesItBack) {
+  ServeCategory(4, Framed(SampleProgram("P1")));
+  std::vector<int> opened;
+  std::vector<int> pickers;
+  int myCategories = 0;
+  MainWindowHooks hooks;
+  hooks.OpenFunctionWindow = [&opened](int tag) { opened.push_back(tag); };
+  hooks.OpenSubCategoryPicker = [&pickers](int category, QWidget*) { pickers.push_back(category); };
+  hooks.OpenMyCategories = [&myCategories] { ++myCategories; };
+  TfrmMain* window = Create(hooks);
+  window->imgNewsClick(4);
+  window->imgPresetClick(5);
+  EXPECT_EQ(opened, std::vector<int>{5});
+  EXPECT_TRUE(window->ScrollPaused);
+  EXPECT_FALSE(window->TimerMain->isActive());
+  EXPECT_FALSE(window->TimerTicker->isActive());
+  RestoreMainTimers();
+  EXPECT_FALSE(window->ScrollPaused);
+  EXPECT_TRUE(window->TimerMain->isActive());
+  EXPECT_TRUE(window->TimerTicker->isActive());
+
+  // The category buttons open the picker, or my categories for My list, and count.
+  window->btnNewsClick(3);
+  EXPECT_TRUE(window->PickerOpen);
+  EXPECT_EQ(pickers, std::vector<int>{3});
+  window->btnNewsClick(MyListCategory);
+  EXPECT_EQ(myCategories, 1);
+  EXPECT_FALSE(window->TimerMain->isActive());
+  EXPECT_EQ(State().Usage.EditClicks, 2);
+}
+
 TEST_F(MainWindowTest, ReducedDisplayShrinksAndGrowsBack) {
   TfrmMain* window = Create();
   MainButtonAction(4);
