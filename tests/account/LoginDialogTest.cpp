@@ -1,6 +1,9 @@
 // The login gate against a test server: typed and automatic logins, every code of the
 // reply table, what lands in user.ini and in the client state.
+#include <QApplication>
 #include <QCheckBox>
+#include <QTest>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -87,6 +90,26 @@ TEST_F(LoginDialogTest, TypedLoginStoresFactsAndEncodedCredentials) {
   EXPECT_EQ(UnscrambleText(ReadUserIni("username"), CredentialKey), "ann");
   EXPECT_EQ(UnscrambleText(ReadUserIni("password"), CredentialKey), "p&#+ w");
   EXPECT_EQ(ReadUserIni("autosave"), "1");
+}
+
+TEST_F(LoginDialogTest, EnterMovesFromIdToPasswordAndLogsInFromThere) {
+  server_->Reply(LoginPath, SuccessReply());
+  WindowDriver driver;
+  QWidget* focusAfterId = nullptr;
+  driver.Then("frm_login", "", [&](QWidget* window) {
+    Type("ann", "pw", false)(window);
+    auto* id = window->findChild<QLineEdit*>("ed_id");
+    auto* password = window->findChild<QLineEdit*>("ed_pass");
+    QTimer::singleShot(0, [=, &focusAfterId] {
+      id->setFocus();
+      QTest::keyClick(id, Qt::Key_Return);
+      focusAfterId = QApplication::focusWidget();
+      QTest::keyClick(password, Qt::Key_Return);
+    });
+  });
+  EXPECT_EQ(RunLogin(ProgramDir()), 1);
+  EXPECT_EQ(focusAfterId, frm_login->ed_pass);
+  EXPECT_EQ(server_->TargetsOf(LoginPath).size(), 1u);
 }
 
 TEST_F(LoginDialogTest, EveryRefusalShowsItsMessageAndTheDialogAgain) {

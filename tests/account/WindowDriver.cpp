@@ -73,6 +73,7 @@ void WindowDriver::Tick() {
       if (step.Look) step.Look(window);
       // Clicked from a timer of its own: the click may open a modal loop, and a timer
       // is never run again while its own handler is still running.
+      if (step.Control.isEmpty()) return;  // the look did what was needed
       QPointer<QWidget> control = window->findChild<QWidget*>(step.Control);
       QTimer::singleShot(0, this, [control] { Click(control); });
       return;

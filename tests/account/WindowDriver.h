@@ -20,7 +20,8 @@ class WindowDriver : public QObject {
   WindowDriver();
   ~WindowDriver() override;
 
-  // When a visible window named window appears: run look (if any), then click control.
+  // When a visible window named window appears: run look (if any), then click control
+  // (none when control is empty).
   WindowDriver& Then(const QString& window, const QString& control,
                      std::function<void(QWidget*)> look = {});
 
