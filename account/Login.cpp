@@ -27,7 +27,8 @@ const std::string& LoggedInId() { return g_loggedInId; }
 void SetLoggedInId(const std::string& id) { g_loggedInId = id; }
 
 void RequestTermination() { g_terminationRequested = true; }
-bool TakeTerminationRequest() { return std::exchange(g_terminationRequested, false); }
+bool TerminationRequested() { return g_terminationRequested; }
+void ClearTerminationRequest() { g_terminationRequested = false; }
 
 void ShowLoginWindow() {
   if (frm_login) frm_login->showNormal();
@@ -37,8 +38,12 @@ int RunLogin() { return RunLogin(ExecutableFolder()); }
 
 int RunLogin(const std::string& programDir) {
   // Owned by the application: it stays (hidden) for the rest of the run.
+  ClearTerminationRequest();
   auto* dialog = new Tfrm_login(programDir);
-  if (dialog->cbo_auto->isChecked() && dialog->TryLogin() == 1) return 1;
+  if (dialog->cbo_auto->isChecked()) {
+    const int result = dialog->TryLogin();
+    if (result == 1 || TerminationRequested()) return result;
+  }
   return dialog->ShowModal();
 }
 

@@ -7,8 +7,9 @@ namespace velomira {
 
 void SetLoggedInId(const std::string& id);
 // The verification window's close box asks for the program to end; the attempt that
-// is running then ends the login with result 2. Reading the request clears it.
+// is running then ends the login with result 2, and the dialog is not shown again.
 void RequestTermination();
-bool TakeTerminationRequest();
+bool TerminationRequested();
+void ClearTerminationRequest();
 
 }  // namespace velomira

@@ -102,7 +102,7 @@ int Tfrm_login::ShowModal() {
   activateWindow();
   QEventLoop loop;
   modalLoop_ = &loop;
-  if (modalResult_ == 0) loop.exec(QEventLoop::DialogExec);
+  loop.exec(QEventLoop::DialogExec);
   modalLoop_ = nullptr;
   hide();
   setWindowModality(Qt::NonModal);
@@ -133,7 +133,7 @@ int Tfrm_login::TryLogin() {
   int code = 0;
   VerifyLogin(id, password, remember, code);
   SetLoggedInId(id);
-  if (TakeTerminationRequest()) {
+  if (TerminationRequested()) {
     SetModalResult(NotLoggedIn);
     return NotLoggedIn;
   }

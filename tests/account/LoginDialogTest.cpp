@@ -227,6 +227,22 @@ TEST_F(LoginDialogTest, AutomaticLoginWithCodeBelowOneHundredKeepsAutosave) {
   EXPECT_EQ(ReadUserIni("autosave"), "1");
 }
 
+TEST_F(LoginDialogTest, VerificationCloseBoxEndsTheProgram) {
+  server_->Reply(LoginPath, SuccessReply());
+  Remember("ann", "secret", true);
+  WindowDriver driver;
+  // Runs in the one pass of the event loop the verification window gets to paint.
+  QTimer::singleShot(0, [] {
+    if (QWidget* verification = VisibleWindow("frm_auto")) {
+      Click(verification->findChild<QWidget*>("TransparentButton1"));
+    }
+  });
+  EXPECT_EQ(RunLogin(ProgramDir()), 2);
+  EXPECT_EQ(driver.Unexpected, std::vector<std::string>{});
+  EXPECT_FALSE(frm_login->isVisible());
+  EXPECT_EQ(ReadUserIni("autosave"), "1");
+}
+
 TEST_F(LoginDialogTest, RememberedPasswordIsOnlyFilledForAutomaticLogin) {
   Remember("ann", "secret", false);
   WindowDriver driver;
