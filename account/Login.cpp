@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QPointer>
 
 #include "account/LoginAttempt.h"
 #include "account/LoginSession.h"
-#include "account/RememberedLogin.h"
 #include "account/Tfrm_auto.h"
 #include "account/Tfrm_login.h"
 #include "core/dFunc.h"
@@ -19,7 +19,7 @@ std::string g_loggedInId;
 bool g_terminationRequested = false;
 
 std::string ExecutableFolder() {
-  return QCoreApplication::applicationDirPath().toStdString() + "/";
+  return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + "/";
 }
 }  // namespace
 

@@ -21,7 +21,8 @@ void DrawPicture(const QString& path, QSize size, QColor colour) {
   painter.setPen(Qt::white);
   painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
   painter.end();
-  image.save(path, "GIF") || image.save(path, "PNG");
+  // Qt writes no GIF; the skin loader goes by content, so PNG data under the name serves.
+  image.save(path, "PNG");
 }
 
 // The few pictures the account windows name, in plain colours.

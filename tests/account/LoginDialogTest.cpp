@@ -11,6 +11,8 @@
 #include "WindowDriver.h"
 #include "account/Login.h"
 #include "account/Tfrm_login.h"
+#include "controls/THoverImage.h"
+#include "controls/TPicturePanel.h"
 #include "core/dFunc.h"
 
 namespace velomira::test {
@@ -62,6 +64,8 @@ TEST_F(LoginDialogTest, WithoutUserIniTheEmptyDialogShows) {
   EXPECT_EQ(password, "");
   EXPECT_FALSE(automatic);
   EXPECT_EQ(version, "version-1.04");
+  EXPECT_FALSE(frm_login->pnl_login->Picture().isNull());
+  EXPECT_FALSE(frm_login->img_login->PictureEnter().isNull());
   EXPECT_EQ(IniFile(ProgramDir() + "velomira.Ini").ReadString("VERSION", "VER", ""), "104");
   EXPECT_EQ(State().ProgramDir, ProgramDir());
   EXPECT_EQ(State().FormDir, ProgramDir() + "Image/Default/Form/");
