@@ -11,7 +11,11 @@ seed=()
 "$root/build/bin/velomira-service" --data "$data" "${seed[@]}" >"$root/build/service.log" 2>&1 &
 service=$!
 trap 'kill $service 2>/dev/null' EXIT
-sleep 1
+# Seeding the first time takes a moment: wait until the service answers.
+for _ in $(seq 1 100); do
+  (exec 3<>/dev/tcp/127.0.0.1/8470) 2>/dev/null && break
+  sleep 0.2
+done
 echo "Service running on http://127.0.0.1:8470 (log: build/service.log)."
 if [ -x "$root/build/app/Velomira" ]; then
   "$root/build/app/Velomira"
