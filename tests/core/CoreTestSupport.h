@@ -1,8 +1,7 @@
 #pragma once
-// Shared fixtures of the core tests: a fresh client state, a temporary folder and a
-// clock the test sets.
+// Shared fixtures of the core tests: a fresh client state, file helpers and a clock
+// the test sets.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,29 +9,9 @@
 #include <string>
 
 #include "dFunc.h"
+#include "support/TempFolder.h"
 
 namespace velomira::testing {
-
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "velomira-core-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern + "/";
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  // The folder's path, ending in "/".
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());

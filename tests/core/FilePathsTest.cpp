@@ -6,7 +6,7 @@ namespace velomira {
 namespace {
 
 using testing::CoreTest;
-using testing::TempFolder;
+using test::TempFolder;
 using testing::WriteBytes;
 
 TEST_F(CoreTest, ResolvesEveryComponentCaseInsensitively) {

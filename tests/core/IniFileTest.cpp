@@ -9,7 +9,7 @@ namespace {
 
 using testing::CoreTest;
 using testing::ReadBytes;
-using testing::TempFolder;
+using test::TempFolder;
 using testing::WriteBytes;
 
 class IniFileTest : public CoreTest {

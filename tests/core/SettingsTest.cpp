@@ -7,7 +7,7 @@ namespace {
 
 using testing::CoreTest;
 using testing::ReadBytes;
-using testing::TempFolder;
+using test::TempFolder;
 using testing::WriteBytes;
 
 namespace fs = std::filesystem;

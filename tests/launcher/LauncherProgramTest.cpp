@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
+
+using velomira::test::TempFolder;
 
 namespace {
 

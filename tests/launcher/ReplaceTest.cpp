@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 using velomira::launcher::CopyExclusive;
 using velomira::launcher::ReplaceMainProgram;
+using velomira::test::TempFolder;
 
 namespace {
 

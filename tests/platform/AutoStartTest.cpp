@@ -7,7 +7,8 @@
 #include <sstream>
 
 #include "AutoStart.h"
-#include "TempFolder.h"
+#include "ScopedEnv.h"
+#include "support/TempFolder.h"
 #include "core/dFunc.h"
 
 namespace velomira::test {
@@ -23,12 +24,12 @@ std::string ReadWholeFile(const std::string& path) {
 class AutoStartTest : public ::testing::Test {
  protected:
   TempFolder config_;
-  ScopedEnv env_{"XDG_CONFIG_HOME", config_.Path().c_str()};
+  ScopedEnv env_{"XDG_CONFIG_HOME", config_.Dir().c_str()};
 };
 
 TEST_F(AutoStartTest, WriteQueryRemove) {
   State().ProgramDir = "/opt/velomira/";
-  const std::string entry = config_.Path() + "/autostart/velomira.desktop";
+  const std::string entry = config_.Dir() + "/autostart/velomira.desktop";
   EXPECT_EQ(AutoStartEntryPath(), entry);
   EXPECT_FALSE(AutoStartEntryExists());
 
@@ -48,7 +49,7 @@ TEST_F(AutoStartTest, WriteQueryRemove) {
 }
 
 TEST_F(AutoStartTest, UnwritableFolderIsReported) {
-  std::ofstream(config_.Path() + "/autostart") << "a file where the folder belongs";
+  std::ofstream(config_.Dir() + "/autostart") << "a file where the folder belongs";
   EXPECT_FALSE(WriteAutoStartEntry());
   EXPECT_FALSE(AutoStartEntryExists());
 }

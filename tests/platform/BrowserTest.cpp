@@ -14,7 +14,8 @@
 
 #include "Browser.h"
 #include "Process.h"
-#include "TempFolder.h"
+#include "ScopedEnv.h"
+#include "support/TempFolder.h"
 #include "core/dFunc.h"
 
 namespace velomira::test {
@@ -46,7 +47,7 @@ TEST(DetectBrowserTest, BrowserVariableElseXdgOpen) {
 class FakeBrowserTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    script_ = folder_.Path() + "/browser";
+    script_ = folder_.Dir() + "/browser";
     std::ofstream(script_) << "#!/bin/sh\n"
                               "out=\"$(dirname \"$0\")/arguments\"\n"
                               "printf '%s\\0' \"$@\" > \"$out.tmp\"\n"
@@ -56,7 +57,7 @@ class FakeBrowserTest : public ::testing::Test {
 
   // The recorded arguments; waits up to five seconds for the script to run.
   std::vector<std::string> RecordedArguments() const {
-    const std::string path = folder_.Path() + "/arguments";
+    const std::string path = folder_.Dir() + "/arguments";
     for (int i = 0; i < 250 && !std::filesystem::exists(path); ++i)
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     std::ifstream file(path, std::ios::binary);
@@ -71,7 +72,7 @@ class FakeBrowserTest : public ::testing::Test {
 };
 
 TEST_F(FakeBrowserTest, AddressIsOneArgumentAndNeverSeenByAShell) {
-  const std::string marker = folder_.Path() + "/shell-ran";
+  const std::string marker = folder_.Dir() + "/shell-ran";
   const std::string address = "http://127.0.0.1/help/support.htm?a=b c&d=\"e\"&f='g';touch " + marker +
                               ";$(touch " + marker + ")`touch " + marker + "`|x>y*";
   ScopedEnv env("BROWSER", script_.c_str());
@@ -97,26 +98,26 @@ TEST_F(FakeBrowserTest, OpenWebPageReturnsAtOnceAndLeavesNoChildToReap) {
   EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
   EXPECT_EQ(errno, ECHILD);
   pid_t browser = 0;
-  std::ifstream(folder_.Path() + "/arguments.pid") >> browser;
+  std::ifstream(folder_.Dir() + "/arguments.pid") >> browser;
   if (browser > 0) kill(browser, SIGKILL);
 }
 
 TEST_F(FakeBrowserTest, StartDetachedFindsProgramsInPathAndReportsMissingOnes) {
-  const std::string searchPath = folder_.Path() + ":" + getenv("PATH");
+  const std::string searchPath = folder_.Dir() + ":" + getenv("PATH");
   ScopedEnv path("PATH", searchPath.c_str());
   EXPECT_TRUE(StartDetached("browser", {"one", "two words", ""}));
   EXPECT_EQ(RecordedArguments(), (std::vector<std::string>{"one", "two words", ""}));
 
   EXPECT_FALSE(StartDetached("no-such-program", {}));
-  EXPECT_FALSE(StartDetached(folder_.Path() + "/no-such-program", {}));
+  EXPECT_FALSE(StartDetached(folder_.Dir() + "/no-such-program", {}));
   EXPECT_FALSE(StartDetached("", {}));
-  std::ofstream(folder_.Path() + "/not-executable") << "#!/bin/sh\n";
+  std::ofstream(folder_.Dir() + "/not-executable") << "#!/bin/sh\n";
   EXPECT_FALSE(StartDetached("not-executable", {}));
-  EXPECT_FALSE(StartDetached(folder_.Path(), {}));  // a folder
+  EXPECT_FALSE(StartDetached(folder_.Dir(), {}));  // a folder
 }
 
 TEST_F(FakeBrowserTest, ProgramThatCannotBeExecutedIsReported) {
-  const std::string broken = folder_.Path() + "/broken";
+  const std::string broken = folder_.Dir() + "/broken";
   std::ofstream(broken) << "#!/no/such/interpreter\n";
   ASSERT_EQ(chmod(broken.c_str(), 0755), 0);
   EXPECT_FALSE(StartDetached(broken, {}));

@@ -12,7 +12,8 @@
 
 #include "Process.h"
 #include "SingleInstance.h"
-#include "TempFolder.h"
+#include "ScopedEnv.h"
+#include "support/TempFolder.h"
 
 namespace velomira::test {
 namespace {
@@ -70,7 +71,7 @@ class LockHolder {
 class SingleInstanceTest : public ::testing::Test {
  protected:
   TempFolder runtime_;
-  ScopedEnv env_{"XDG_RUNTIME_DIR", runtime_.Path().c_str()};
+  ScopedEnv env_{"XDG_RUNTIME_DIR", runtime_.Dir().c_str()};
 };
 
 TEST_F(SingleInstanceTest, SecondCopyIsRefusedWhileTheFirstRuns) {
@@ -109,8 +110,8 @@ TEST_F(SingleInstanceTest, ReleaseLetsTheNextCopyRun) {
 TEST_F(SingleInstanceTest, ProgramsStartedByTheClientDoNotInheritTheLock) {
   // A browser opened from the client outlives it; it must not keep the client from
   // starting again.
-  const std::string script = runtime_.Path() + "/linger.sh";
-  const std::string pidFile = runtime_.Path() + "/linger.pid";
+  const std::string script = runtime_.Dir() + "/linger.sh";
+  const std::string pidFile = runtime_.Dir() + "/linger.pid";
   std::ofstream(script) << "#!/bin/sh\necho $$ > \"$1.tmp\"\nmv \"$1.tmp\" \"$1\"\nexec sleep 30 >/dev/null 2>&1\n";
   ASSERT_EQ(chmod(script.c_str(), 0755), 0);
 

@@ -3,39 +3,33 @@
 // the request functions read their "proxy.ini" from there.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "core/Requests.h"
 #include "core/dFunc.h"
+#include "support/TempFolder.h"
 
 namespace velomira::test {
 
 class RequestFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/velomira-requests-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-    State().ProgramDir = folder_ + "/";
+    State().ProgramDir = folder_.Path();
     SetRequestTimeoutsForTests(5, 5);
   }
 
-  void TearDown() override {
-    SetRequestTimeoutsForTests(30, 60);
-    std::filesystem::remove_all(folder_);
-  }
+  void TearDown() override { SetRequestTimeoutsForTests(30, 60); }
 
   // Writes section "proxy" of "proxy.ini" from "key=value" lines.
   void WriteProxyIni(const std::string& lines) const {
-    std::ofstream(folder_ + "/proxy.ini") << "[proxy]\r\n" << lines;
+    std::ofstream(folder_.Path() + "proxy.ini") << "[proxy]\r\n" << lines;
   }
 
-  std::string Folder() const { return folder_; }
+  std::string Folder() const { return folder_.Dir(); }
 
  private:
-  std::string folder_;
+  TempFolder folder_;
 };
 
 }  // namespace velomira::test

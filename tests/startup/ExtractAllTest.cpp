@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "ZipBuilder.h"
 #include "core/dFunc.h"
 
 using velomira::ExtractAll;
+using velomira::test::TempFolder;
 
 namespace {
 

@@ -5,13 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include "CannedService.h"
 #include "TDownLoad.h"
-#include "TempFolder.h"
 #include "ZipBuilder.h"
 #include "core/dFunc.h"
+#include "support/CannedService.h"
+#include "support/TempFolder.h"
 
 using namespace velomira;
+using velomira::test::CannedService;
+using velomira::test::TempFolder;
 
 namespace {
 
@@ -128,17 +130,17 @@ TEST_F(RefreshTest, FetchesOnlyMissingPicturesWithSafeNames) {
   EXPECT_EQ(folder.Read("Banner/sttn/sttn01.gif"), "GIF89a banner/sttn/sttn01.gif");
   EXPECT_EQ(folder.Read("Banner/banner02.gif"), "GIF89a banner/banner02.gif");
   EXPECT_EQ(service.Count("/down/img/icon/icon02.gif"), 0);
-  for (const std::string& path : service.Requests()) {
+  for (const std::string& path : service.Paths()) {
     EXPECT_EQ(path.find(".."), std::string::npos) << path;
     EXPECT_EQ(path.find("sub/"), std::string::npos) << path;
   }
   EXPECT_FALSE(folder.Exists("Image/Default/evil.gif"));
 
   // A second run finds every picture in place.
-  const std::size_t before = service.Requests().size();
+  const std::size_t before = service.Paths().size();
   RunRefresh();
-  for (std::size_t i = before; i < service.Requests().size(); ++i)
-    EXPECT_NE(service.Requests()[i].rfind("/down/img/", 0), 0u) << service.Requests()[i];
+  for (std::size_t i = before; i < service.Paths().size(); ++i)
+    EXPECT_NE(service.Paths()[i].rfind("/down/img/", 0), 0u) << service.Paths()[i];
 }
 
 TEST_F(RefreshTest, SameVersionFetchesNoPackage) {
@@ -262,7 +264,7 @@ TEST_F(RefreshTest, StopDuringFirstStepFinishesItAndSkipsTheRest) {
   refresh.Join();
 
   EXPECT_EQ(Data("News.Dat"), "1\r\nWorld\r\n2\r\nLocal\r\n");
-  EXPECT_EQ(service.Requests(), (std::vector<std::string>{Servlet + "a_SubCtgr"}));
+  EXPECT_EQ(service.Paths(), (std::vector<std::string>{Servlet + "a_SubCtgr"}));
   EXPECT_FALSE(State().RefreshDone);
 }
 

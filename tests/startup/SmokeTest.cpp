@@ -11,10 +11,11 @@
 #include <gtest/gtest.h>
 
 #include "Processes.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "core/dFunc.h"
 
 using namespace std::chrono_literals;
+using velomira::test::TempFolder;
 
 namespace {
 

@@ -9,11 +9,12 @@
 
 #include "StartSequence.h"
 #include "TLoadForm.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "ZipBuilder.h"
 #include "platform/SingleInstance.h"
 
 using namespace velomira;
+using velomira::test::TempFolder;
 
 namespace {
 
