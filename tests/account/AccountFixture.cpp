@@ -46,7 +46,7 @@ void DrawSkin(const QString& skin) {
 
 void AccountFixture::SetUp() {
   ASSERT_TRUE(folder_.isValid());
-  server_ = std::make_unique<TestServer>();
+  server_ = std::make_unique<CannedService>();
   ResetState();
   State().ProgramDir = ProgramDir();
 

@@ -1,5 +1,5 @@
 #pragma once
-// A program folder of its own for each test: velomira.Ini pointing at a test server,
+// A program folder of its own for each test: velomira.Ini pointing at a canned service,
 // a skin drawn on the spot, and a browser stand-in that records the pages it is asked
 // to open.
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "TestServer.h"
+#include "support/CannedService.h"
 
 namespace velomira::test {
 
@@ -23,7 +23,7 @@ class AccountFixture : public ::testing::Test {
   void WriteUserIni(const std::string& key, const std::string& value);
   std::vector<std::string> OpenedPages() const;
 
-  std::unique_ptr<TestServer> server_;
+  std::unique_ptr<CannedService> server_;
   QTemporaryDir folder_;
 };
 

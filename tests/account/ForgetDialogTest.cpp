@@ -96,7 +96,7 @@ TEST_F(ForgetDialogTest, SuccessShowsPageTwoAndReturnsToTheLoginDialog) {
   EXPECT_TRUE(driver.Finished());
   EXPECT_TRUE(sawDonePage);
   EXPECT_TRUE(WaitUntil([&] { return dialog.isNull(); }));
-  EXPECT_EQ(server_->TargetsOf(ResetPath).size(), 1u);
+  EXPECT_EQ(server_->RequestsTo(ResetPath).size(), 1u);
   delete frm_login;
 }
 

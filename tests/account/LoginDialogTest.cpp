@@ -113,7 +113,7 @@ TEST_F(LoginDialogTest, EnterMovesFromIdToPasswordAndLogsInFromThere) {
   });
   EXPECT_EQ(RunLogin(ProgramDir()), 1);
   EXPECT_EQ(focusAfterId, frm_login->ed_pass);
-  EXPECT_EQ(server_->TargetsOf(LoginPath).size(), 1u);
+  EXPECT_EQ(server_->RequestsTo(LoginPath).size(), 1u);
 }
 
 TEST_F(LoginDialogTest, EveryRefusalShowsItsMessageAndTheDialogAgain) {
