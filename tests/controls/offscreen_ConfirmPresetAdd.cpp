@@ -4,7 +4,7 @@
 
 #include "ModalDriver.h"
 #include "Mouse.h"
-#include "TestServer.h"
+#include "StateService.h"
 #include "TestSkin.h"
 #include "core/dFunc.h"
 #include "mainwin/alertbox/AlertBox.h"
@@ -35,7 +35,7 @@ class PresetAdd : public ::testing::Test {
   }
 
   test::TestSkin skin_;
-  test::TestServer server_;
+  test::StateService server_;
 };
 
 const QString Question =
@@ -56,7 +56,7 @@ TEST_F(PresetAdd, SendsTheExactRequestAndTellsTheResult) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.reply);
-    server_.SetReply(c.reply);
+    server_.DefaultReply(c.reply);
     const size_t before = server_.Requests().size();
     const std::vector<QString> shown = Run("imgOk");
     EXPECT_EQ(shown, c.expected);
@@ -69,7 +69,7 @@ TEST_F(PresetAdd, SendsTheExactRequestAndTellsTheResult) {
 }
 
 TEST_F(PresetAdd, CancelSendsNothing) {
-  server_.SetReply(Header("100"));
+  server_.DefaultReply(Header("100"));
   for (const char* answer : {"imgCancel", "TransparentButton1"}) {
     SCOPED_TRACE(answer);
     EXPECT_EQ(Run(answer), std::vector<QString>{Question});
@@ -78,7 +78,7 @@ TEST_F(PresetAdd, CancelSendsNothing) {
 }
 
 TEST_F(PresetAdd, ValuesWithQuerySymbolsAreEncoded) {
-  server_.SetReply(Header("300"));
+  server_.DefaultReply(Header("300"));
   State().MemberId = "a&b";
   WhenModalShows([](QWidget* question) { test::Click(Find<QWidget>(question, "imgOk")); });
   ConfirmPresetAdd("P#1", "", "", "");
