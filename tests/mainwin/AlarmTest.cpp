@@ -69,12 +69,12 @@ TEST_F(MainWindowTest, ADuePresetIsMarkedRingsAndLeavesAStartsNowBox) {
     window->TimerTimeTimer();
     EXPECT_EQ(answerer.Alarms(), 1);
   }
-  const auto marks = service_.Requests("/servlet/servlet.PresetEdit");
+  const auto marks = service_.RequestsTo("/servlet/servlet.PresetEdit");
   ASSERT_EQ(marks.size(), 1u);
   EXPECT_EQ(marks[0].Param("mode"), "mark");
   EXPECT_EQ(marks[0].Param("prgm_id"), "P1");
   EXPECT_EQ(marks[0].Param("usr_id"), "member7");
-  EXPECT_EQ(service_.Requests("/servlet/servlet.PresetList").size(), 1u);
+  EXPECT_EQ(service_.RequestsTo("/servlet/servlet.PresetList").size(), 1u);
   EXPECT_TRUE(window->TimerTime->isActive());
   EXPECT_EQ(static_cast<QLabel*>(window->lblTime)->text(), "09:31 pm");
 
@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, NoAlarmAtTheStartMinuteItself) {
   ModalAnswerer answerer;
   window->TimerTimeTimer();
   EXPECT_EQ(answerer.Alarms(), 0);
-  EXPECT_TRUE(service_.Requests("/servlet/servlet.PresetEdit").empty());
+  EXPECT_TRUE(service_.RequestsTo("/servlet/servlet.PresetEdit").empty());
 }
 
 TEST_F(MainWindowTest, TwoDuePresetsRingInTurnWithTwoBoxes) {
@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, TwoDuePresetsRingInTurnWithTwoBoxes) {
   EXPECT_EQ(answerer.Alarms(), 2);
   Settle(150);
   EXPECT_EQ(OpenBoxes(), 2);
-  EXPECT_EQ(service_.Requests("/servlet/servlet.PresetEdit").size(), 2u);
+  EXPECT_EQ(service_.RequestsTo("/servlet/servlet.PresetEdit").size(), 2u);
 }
 
 TEST_F(MainWindowTest, ABubbleClickedTwiceBurstsOnce) {

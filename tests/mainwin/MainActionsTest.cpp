@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, StartModesShowTheStartPicturesAndRunNoTimer) {
     delete window;
   }
   State().StartMode = "c";
-  service_.Reply("/servlet/servlet.GetProgramList", Framed(SampleProgram("P1")), "my");
+  service_.ReplyWhen("/servlet/servlet.GetProgramList", "mode", "my", Framed(SampleProgram("P1")));
   TfrmMain* window = Create();
   EXPECT_EQ(window->SelectedCategory, MyListCategory);
   EXPECT_TRUE(window->TimerMain->isActive());
@@ -205,7 +205,7 @@ TEST_F(MainWindowTest, ExitSavesSettingsSendsTheUsageLogAndStopsTheRefresh) {
   EXPECT_EQ(main.ReadInteger("LEFT", "left", -1), 120);
   EXPECT_EQ(main.ReadInteger("TOP", "top", -1), 80);
 
-  const auto logs = service_.Requests("/servlet/servlet.GetLog");
+  const auto logs = service_.RequestsTo("/servlet/servlet.GetLog");
   ASSERT_EQ(logs.size(), 1u);
   EXPECT_EQ(logs[0].Param("name"), "20261210213100member7.log");
   EXPECT_EQ(logs[0].Param("cnt"),
@@ -221,7 +221,7 @@ TEST_F(MainWindowTest, ExitAfterTheRefreshEndedDoesNotWaitForIt) {
   window->close1Click();
   Settle();
   EXPECT_EQ(stops, 0);
-  EXPECT_EQ(service_.Requests("/servlet/servlet.GetLog").size(), 1u);
+  EXPECT_EQ(service_.RequestsTo("/servlet/servlet.GetLog").size(), 1u);
 }
 
 }  // namespace

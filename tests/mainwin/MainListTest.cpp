@@ -101,8 +101,8 @@ TEST_F(MainWindowTest, AProgramsOwnBannerFollowsIt) {
 
 TEST_F(MainWindowTest, NewProgramsOnlyInNewsMoneyAndSports) {
   const std::string fresh = SampleProgram("NEW1");
-  service_.Reply("/servlet/servlet.GetProgramList", Framed(fresh), "new");
-  service_.Reply("/servlet/servlet.GetProgramList", Framed(Lines(4)), "my");
+  service_.ReplyWhen("/servlet/servlet.GetProgramList", "mode", "new", Framed(fresh));
+  service_.ReplyWhen("/servlet/servlet.GetProgramList", "mode", "my", Framed(Lines(4)));
   struct Case {
     int Category;
     std::string Code;  // empty: never asked
@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, NewProgramsOnlyInNewsMoneyAndSports) {
 
     int freshItems = 0;
     for (int i = 0; i < window->Items.Count(); ++i) freshItems += window->Items.Get(i).Text == fresh;
-    const auto asked = service_.Requests("/servlet/servlet.GetProgramList");
+    const auto asked = service_.RequestsTo("/servlet/servlet.GetProgramList");
     int newRequests = 0;
     for (const Received& request : asked) {
       if (request.Param("mode") != "new") continue;
@@ -138,11 +138,11 @@ TEST_F(MainWindowTest, NewProgramsOnlyInNewsMoneyAndSports) {
 }
 
 TEST_F(MainWindowTest, MyListReply212ShowsTheEditInvitationAndStartsNothing) {
-  service_.Reply("/servlet/servlet.GetProgramList", Framed("", "212"), "my");
+  service_.ReplyWhen("/servlet/servlet.GetProgramList", "mode", "my", Framed("", "212"));
   TfrmMain* window = Create();
   window->imgNewsClick(MyListCategory);
 
-  const auto asked = service_.Requests("/servlet/servlet.GetProgramList");
+  const auto asked = service_.RequestsTo("/servlet/servlet.GetProgramList");
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0].Param("usr_id"), "member7");
   EXPECT_TRUE(window->ListEmpty);
@@ -194,10 +194,30 @@ TEST_F(MainWindowTest, AllLinesUsedFetchesTheListAgainAndAppends) {
   window->imgNewsClick(4);
   window->TimerTickerTimer();  // line 2
   window->TimerTickerTimer();  // all used: the second pass starts with its first line
-  EXPECT_EQ(service_.Requests("/list/4").size(), 2u);
+  EXPECT_EQ(service_.RequestsTo("/list/4").size(), 2u);
   EXPECT_EQ(window->Items.Count(), 3);
   EXPECT_EQ(window->LineIndex, 1);
   EXPECT_EQ(window->PnlInfo->y(), 233);  // not laid out afresh
+}
+
+TEST_F(MainWindowTest, AfterReloadPassesTheListStartsAfreshAndScrollsIn) {
+  State().ReloadPasses = 2;
+  ServeCategory(4, Framed(Lines(2)));
+  TfrmMain* window = Create();
+  window->imgNewsClick(4);
+  for (int step = 0; step < 4; ++step) window->TimerTickerTimer();  // two passes of two lines
+  ASSERT_EQ(service_.RequestsTo("/list/4").size(), 3u);
+
+  EXPECT_EQ(window->Items.Count(), 1);
+  EXPECT_EQ(window->PnlInfo->y(), 233);
+  ASSERT_NE(window->RowLabel('T', 0), nullptr);
+  EXPECT_TRUE(window->TimerMain->isActive());
+  EXPECT_TRUE(window->TimerTicker->isActive());
+  for (int tick = 0; tick < 40; ++tick) window->TimerMainTimer();
+  EXPECT_EQ(window->PnlInfo->y(), 193);
+  EXPECT_TRUE(window->RowLabel('T', 0)->isVisibleTo(window));
+  EXPECT_EQ(window->RowLabel('T', 0)->parentWidget(), window->PnlInfo);
+  EXPECT_GT(window->PnlInfo->height(), 0);
 }
 
 TEST_F(MainWindowTest, ClickWithoutAddressOffersAPresetUnlessItIsText) {
@@ -220,13 +240,13 @@ TEST_F(MainWindowTest, ClickWithoutAddressOffersAPresetUnlessItIsText) {
       // The question, then the notice that the preset was saved.
       EXPECT_EQ(answerer.Questions(), c.Offered ? 2 : 0) << c.Media;
     }
-    const auto edits = service_.Requests("/servlet/servlet.PresetEdit");
+    const auto edits = service_.RequestsTo("/servlet/servlet.PresetEdit");
     ASSERT_EQ(edits.size(), c.Offered ? 1u : 0u) << c.Media;
     if (c.Offered) {
       EXPECT_EQ(edits[0].Param("mode"), "add");
       EXPECT_EQ(edits[0].Param("prgm_id"), "P9");
       EXPECT_EQ(edits[0].Param("usr_id"), "member7");
-      EXPECT_EQ(service_.Requests("/servlet/servlet.PresetList").size(), 1u);
+      EXPECT_EQ(service_.RequestsTo("/servlet/servlet.PresetList").size(), 1u);
     }
     EXPECT_TRUE(window->TimerMain->isActive());
     EXPECT_FALSE(window->ScrollPaused);

@@ -38,6 +38,7 @@ void MainWindowTest::SetUp() {
   IniFile ini(state.MainIniPath);
   ini.WriteString("SERVICE", "ROOT", service_.Root());
   ini.WriteString("SERVICE", "WEB", service_.Root() + "/web");
+  service_.DefaultReply("");
   service_.Reply("/servlet/servlet.PresetList", Framed(""));
   SetClock(2026, 12, 10, 21, 31);
 }

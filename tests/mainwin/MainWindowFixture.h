@@ -11,8 +11,9 @@
 #include <memory>
 #include <string>
 
-#include "CannedService.h"
+#include "ReplyTexts.h"
 #include "mainwin/TfrmMain.h"
+#include "support/CannedService.h"
 
 namespace velomira::test {
 

@@ -1,65 +1,6 @@
-#include "CannedService.h"
+#include "ReplyTexts.h"
 
 namespace velomira::test {
-
-std::string Received::Param(const std::string& key) const {
-  const auto found = Query.find(key);
-  return found == Query.end() ? std::string() : found->second;
-}
-
-CannedService::CannedService() {
-  auto handler = [this](const httplib::Request& request, httplib::Response& response) {
-    Answer(request, response);
-  };
-  server_.Get(R"(/.*)", handler);
-  server_.Post(R"(/.*)", handler);
-  port_ = server_.bind_to_any_port("127.0.0.1");
-  thread_ = std::thread([this] { server_.listen_after_bind(); });
-  while (!server_.is_running()) std::this_thread::yield();
-}
-
-CannedService::~CannedService() {
-  server_.stop();
-  thread_.join();
-}
-
-std::string CannedService::Root() const { return "http://127.0.0.1:" + std::to_string(port_); }
-
-void CannedService::Reply(const std::string& path, const std::string& text, const std::string& mode) {
-  std::lock_guard lock(mutex_);
-  replies_[mode.empty() ? path : path + "?mode=" + mode] = text;
-}
-
-std::vector<Received> CannedService::Requests(const std::string& path) const {
-  std::lock_guard lock(mutex_);
-  std::vector<Received> matching;
-  for (const Received& request : received_) {
-    if (request.Path == path) matching.push_back(request);
-  }
-  return matching;
-}
-
-void CannedService::ClearRequests() {
-  std::lock_guard lock(mutex_);
-  received_.clear();
-}
-
-void CannedService::Answer(const httplib::Request& request, httplib::Response& response) {
-  std::lock_guard lock(mutex_);
-  Received received{request.path, {}};
-  for (const auto& [key, value] : request.params) received.Query.emplace(key, value);
-  received_.push_back(received);
-  const auto mode = request.params.find("mode");
-  if (mode != request.params.end()) {
-    const auto specific = replies_.find(request.path + "?mode=" + mode->second);
-    if (specific != replies_.end()) {
-      response.set_content(specific->second, "text/plain");
-      return;
-    }
-  }
-  const auto found = replies_.find(request.path);
-  response.set_content(found == replies_.end() ? std::string() : found->second, "text/plain");
-}
 
 std::string Framed(const std::string& body, const std::string& code) {
   std::string header = code;
