@@ -169,6 +169,10 @@ void TfrmMain::TimerListTimer() {
   if (index < 0 || index >= Items.Count()) return;
   if (index > 0) {
     if (PnlInfo->y() + PnlInfo->height() >= kLayoutLimit) return;
+    // When the ticker feeds lines more slowly than the strip scrolls, the strip runs dry
+    // and its end moves up past the visible area; a row laid out there would start
+    // above the list and vanish at once. While scrolling, let it enter from below.
+    if (TimerMain->isActive()) RowTop = std::max(RowTop, kPanelStartTop - PnlInfo->y());
     if (Items.Get(index).IsBanner) {
       BuildBannerRow(index);
     } else {

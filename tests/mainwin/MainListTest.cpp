@@ -74,6 +74,23 @@ TEST_F(MainWindowTest, FirstLineIsLaidOutAtOnceAndEntersFromBelow) {
   EXPECT_GT(ticks, 1);
 }
 
+TEST_F(MainWindowTest, ARowArrivingAfterTheStripRanDryEntersFromBelow) {
+  ServeCategory(4, Framed(Lines(3)));
+  TfrmMain* window = Create();
+  window->imgNewsClick(4);
+  // The ticker is slower than the scrolling: the first row has long left the top.
+  for (int tick = 0; tick < 600; ++tick) window->TimerMainTimer();
+  ASSERT_LT(window->PnlInfo->y() + window->PnlInfo->height(), 0);
+
+  window->TimerTickerTimer();
+  THoverLabel* title = window->RowLabel('T', 1);
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(window->PnlInfo->y() + title->y(), 233);
+  for (int tick = 0; tick < 100; ++tick) window->TimerMainTimer();
+  ASSERT_NE(window->RowLabel('T', 1), nullptr);  // still on its way up, not dropped
+  EXPECT_EQ(window->PnlInfo->y() + window->RowLabel('T', 1)->y(), 133);
+}
+
 TEST_F(MainWindowTest, RotatingBannersFollowTheLinesOfBannerSteps) {
   struct Case {
     int Steps;
