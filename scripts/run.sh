@@ -3,7 +3,8 @@
 # and starts the client from build/app/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bash "$root/scripts/build.sh"
+# Only the programs and the skin: the tests are not needed to run the product.
+bash "$root/scripts/build.sh" Velomira VelomiraMain velomira-service velomira_skin
 data="$root/build/service-data"
 mkdir -p "$data"
 seed=()
