@@ -103,7 +103,7 @@ TEST_F(CoreTest, PresetReplyFillsTheTable) {
 
 TEST_F(CoreTest, EmptyPresetReplyLeavesTheTable) {
   PresetList presets = {{"kept", "", "", ""}};
-  for (const std::string reply : {std::string(), Header100, std::string("100")}) {
+  for (const std::string& reply : {std::string(), Header100, std::string("100")}) {
     EXPECT_FALSE(ParsePresetReply(reply, presets));
     ASSERT_EQ(presets.size(), 1u);
     EXPECT_EQ(presets[0].ProgramId, "kept");

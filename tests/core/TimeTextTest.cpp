@@ -96,7 +96,7 @@ TEST_F(TimeTextTest, ProgramStateAgainstTheLocalClock) {
 }
 
 TEST_F(TimeTextTest, GarbledTimesDoNotThrow) {
-  for (const std::string input : {std::string(), std::string("abc"), std::string("2001ab31xx30"),
+  for (const std::string& input : {std::string(), std::string("abc"), std::string("2001ab31xx30"),
                                   std::string("\0\0\0\0", 4), std::string(10'000, '9')}) {
     EXPECT_NO_THROW({
       FormatTimeRange(input);
