@@ -10,9 +10,8 @@
 #include "controls/TPicturePanel.h"
 #include "controls/TTransparentButton.h"
 #include "core/dFunc.h"
-#include "core/qt/SkinPicture.h"
 #include "core/qt/WindowChrome.h"
-#include "core/qt/WindowDrag.h"
+#include "mainwin/alertbox/BoxFrame.h"
 #include "platform/Browser.h"
 
 namespace velomira {
@@ -41,11 +40,7 @@ Tfrmalertalam::Tfrmalertalam(const std::string& address)
     move(screen->geometry().center() - rect().center());
   }
 
-  pnl_pre = new TPicturePanel(this);
-  pnl_pre->setObjectName("pnl_pre");
-  pnl_pre->setGeometry(rect());
-  pnl_pre->SetPicture(LoadSkinPicture(State().FormDir, "alertbox.gif"));
-  EnableWindowDrag(pnl_pre);
+  pnl_pre = MakeBoxBackground(this, QStringLiteral("pnl_pre"), "alertbox.gif");
 
   BoxLabel(pnl_pre, "Label1", "Sorry for the interruption.", QPoint(104, 26));
   prgname = new QLabel(pnl_pre);

@@ -17,7 +17,7 @@ void SetUpBoxWindow(QDialog* box, const QString& formName, int width, int height
   box->setFixedSize(width, height);
 }
 
-TPicturePanel* MakeBoxBackground(QDialog* box, const QString& name, const std::string& picture) {
+TPicturePanel* MakeBoxBackground(QWidget* box, const QString& name, const std::string& picture) {
   auto* background = new TPicturePanel(box);
   background->setObjectName(name);
   background->setGeometry(box->rect());

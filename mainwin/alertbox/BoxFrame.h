@@ -6,6 +6,7 @@
 #include <string>
 
 class QDialog;
+class QWidget;
 
 namespace velomira {
 
@@ -13,7 +14,8 @@ class TPicturePanel;
 class TTransparentButton;
 
 void SetUpBoxWindow(QDialog* box, const QString& formName, int width, int height);
-TPicturePanel* MakeBoxBackground(QDialog* box, const QString& name, const std::string& picture);
+// Also used by the alarm's "starts now" box, which is not modal.
+TPicturePanel* MakeBoxBackground(QWidget* box, const QString& name, const std::string& picture);
 TTransparentButton* MakeCloseArea(TPicturePanel* background);
 
 }  // namespace velomira
