@@ -127,7 +127,8 @@ public:
                   std::string(station.name) + " brings you " + category->name +
                       " around the clock, live on the internet.",
                   station.stationCategory, station.state, Numbered("icon%02d", id));
-      if (id <= 8) {
+      if (std::find(sample::kBannerStations.begin(), sample::kBannerStations.end(), id) !=
+          sample::kBannerStations.end()) {
         insert.bind(7, Numbered("sttn%02d.gif", id));
       } else {
         insert.bindNull(7);

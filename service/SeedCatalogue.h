@@ -89,6 +89,12 @@ inline constexpr std::array<StationSample, 40> kStations = {{
     {"Game Night Chat", 9, "talk", "NY", 'c'},
 }};
 
+// Stations (numbers from 1, in kStations order) with a banner in the channel
+// window's grid, one per category from News to Tech & Sci: seven banners fill
+// rows of three, three and one. The picture of station n is "sttnNN.gif"; the
+// skin generator draws the same set (skin/SamplePictures.cpp).
+inline constexpr std::array<int, 7> kBannerStations = {1, 6, 10, 15, 22, 27, 31};
+
 // Program titles per category (service code - 1); the day picks one.
 inline constexpr std::array<std::array<const char*, 6>, 9> kTitles = {{
     {"World Report", "Morning Briefing", "Headline Hour", "The Evening Desk", "Newsline",

@@ -127,11 +127,27 @@ QImage Banner(int index) {
   return image;
 }
 
-const std::array<const char *, 8> kStations = {"Wave FM", "Metro TV", "Jazz 24", "Newsline",
-                                               "Sport 1", "Pulse", "Retro", "Atlas TV"};
+// The sample guide's stations that have a banner (by station number, which
+// names the picture), with their names split into name and call line.
+struct StationBannerText {
+  int station;
+  const char *name;
+  const char *call;
+};
+
+const std::array<StationBannerText, 7> kStationBanners = {{
+    {1, "Velo News", "24"},
+    {6, "Market Pulse", "TV"},
+    {10, "Arena Sports", "TV"},
+    {15, "Rock Avenue", "FM"},
+    {22, "Silver Screen", "TV"},
+    {27, "Wanderlust", "TV"},
+    {31, "Gadget Lab", "TV"},
+}};
 
 QImage StationBanner(int index) {
   const QSize size = layout::kStationBanner;
+  const StationBannerText &text = kStationBanners[static_cast<size_t>(index)];
   QImage image = style::Canvas(size.width(), size.height(), Hue(index * 5, 180, 60));
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
@@ -140,8 +156,8 @@ QImage StationBanner(int index) {
   gradient.setColorAt(1, Hue(index * 5, 200, 110));
   p.fillRect(image.rect(), gradient);
   p.fillRect(QRect(0, size.height() - 3, size.width(), 3), style::kAccent);
-  style::FittedText(p, QRectF(2, 0, size.width() - 4, size.height() - 4), kStations[static_cast<size_t>(index)], 11,
-                    true, Qt::white);
+  style::FittedText(p, QRectF(2, 1, size.width() - 4, 14), text.name, 11, true, Qt::white);
+  style::FittedText(p, QRectF(2, 14, size.width() - 4, 11), text.call, 9, true, QColor(235, 238, 255));
   return image;
 }
 
@@ -152,8 +168,10 @@ void DrawSamplePictures(SkinOutput &out) {
     out.AssetGif("icon", QString("icon%1.gif").arg(i + 1, 2, 10, QLatin1Char('0')), StationIcon(i));
   for (int i = 0; i < static_cast<int>(kBanners.size()); ++i)
     out.AssetGif("banner", QString("banner%1.gif").arg(i + 1, 2, 10, QLatin1Char('0')), Banner(i));
-  for (int i = 0; i < static_cast<int>(kStations.size()); ++i)
-    out.AssetGif("banner/sttn", QString("sttn%1.gif").arg(i + 1, 2, 10, QLatin1Char('0')), StationBanner(i));
+  for (int i = 0; i < static_cast<int>(kStationBanners.size()); ++i)
+    out.AssetGif("banner/sttn", QString("sttn%1.gif").arg(kStationBanners[static_cast<size_t>(i)].station, 2, 10,
+                                                           QLatin1Char('0')),
+                 StationBanner(i));
 }
 
 }  // namespace skin

@@ -100,7 +100,12 @@ TEST(SkinInventory, ServiceSamplePicturesExistWithListSizes) {
   };
   const std::vector<Set> sets = {{"img/icon", Numbered("icon", 40), 24, 24},
                                  {"img/banner", Numbered("banner", 30), 232, 35},
-                                 {"img/banner/sttn", Numbered("sttn", 8), 69, 29}};
+                                 // the sample guide's stations with a banner, by station number
+                                 {"img/banner/sttn",
+                                  {"sttn01.gif", "sttn06.gif", "sttn10.gif", "sttn15.gif", "sttn22.gif",
+                                   "sttn27.gif", "sttn31.gif"},
+                                  69,
+                                  29}};
   for (const Set &set : sets) {
     for (const std::string &name : set.names) {
       SCOPED_TRACE(set.folder + "/" + name);
