@@ -232,7 +232,7 @@ public:
     }
     for (int station : {1, 15, 22}) {
       db_.prepare("INSERT INTO my_channels (member_id, station_id, added_utc) VALUES (?, ?, ?)")
-          .with(kDemoMemberId, station, now_ + station).run();
+          .with(kDemoMemberId, station, now_ - kDay + station).run();  // before any added later
     }
     preset(kDemoMemberId, previewId_, 0);
     preset(kDemoMemberId, SeriesOccurrence(15), 15);
