@@ -10,6 +10,7 @@
 #include "BannerChoice.h"
 #include "MainColors.h"
 #include "MainListCycle.h"
+#include "ProgramRows.h"
 #include "RowTexts.h"
 #include "TfrmMain.h"
 #include "TickerRules.h"
@@ -30,7 +31,6 @@ namespace {
 constexpr int kPanelStartTop = 233;  // just below the 230-pixel visible list area
 constexpr int kLayoutLimit = 240;    // lay out only while the strip's bottom is above this
 constexpr int kRowLabelWidth = 246;
-constexpr char kHintProperty[] = "Hint";
 
 // Takes a row out of the panel at once and frees it when control is back in the event
 // loop, so a row can go while one of its own handlers is still running.
@@ -38,16 +38,6 @@ void DiscardRow(QWidget* row) {
   row->hide();
   row->setParent(nullptr);
   row->deleteLater();
-}
-
-std::string RowHintOf(const QObject* label) {
-  return label->property(kHintProperty).toByteArray().toStdString();
-}
-
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 }  // namespace
@@ -184,91 +174,41 @@ void TfrmMain::TimerListTimer() {
   ++NextRenderIndex;
 }
 
-void TfrmMain::AddRowIcon(const QPixmap& picture, int left, int index) {
-  auto* icon = new TImage(PnlInfo);
-  icon->SetAutoSize(true);
-  icon->SetPicture(picture);
-  icon->move(left, RowTop + 2);
-  icon->setCursor(Qt::ArrowCursor);
-  SetTag(icon, index);
-  icon->show();
+namespace {
+
+ProgramRowStyle MainRowStyle() {
+  ProgramRowStyle style;
+  style.TitleFont = RowFont(true);
+  style.TextFont = RowFont(false);
+  style.TitleColor = ToolkitColor(kTitleRowColor);
+  style.TextColor = ToolkitColor(kRowColor);
+  style.ClickColor = ToolkitColor(kRowClickColor);
+  style.EnterColor = Qt::white;
+  style.WrapWidth = kRowLabelWidth;
+  style.MediaPicture = MediaIconName;
+  style.ProgramLink = RowLabelAddress;
+  return style;
 }
 
-THoverLabel* TfrmMain::AddRowLabel(const std::string& name, const std::string& caption,
-                                   const std::string& address, const std::string& kind,
-                                   const std::string& hint, bool bold, bool multiLine, int left,
-                                   int index) {
-  auto* label = new THoverLabel(PnlInfo);
-  label->setObjectName(QString::fromStdString(name));
-  label->setFont(RowFont(bold));
-  label->SetFontColor(ToolkitColor(bold ? kTitleRowColor : kRowColor));
-  label->SetColorClick(ToolkitColor(kRowClickColor));
-  label->SetColorEnter(Qt::white);
-  label->SetCaption(caption);
-  if (multiLine) {
-    label->setWordWrap(true);
-    label->setGeometry(left, RowTop, kRowLabelWidth, label->heightForWidth(kRowLabelWidth));
-  } else {
-    label->adjustSize();
-    label->move(left, RowTop);
-  }
-  RowTop += label->height();
-  label->SetUrl(RowLabelAddress(kind, address));
-  label->setAttribute(Qt::WA_TranslucentBackground);
-  label->setProperty(kHintProperty, QByteArray::fromStdString(hint));
-  SetTag(label, index);
-  label->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(label, &THoverLabel::OnMouseEnter, this, [this, label] { lblMouseEnter(label); });
-  connect(label, &THoverLabel::OnMouseExit, this, [this, label] { lblMouseExit(label); });
-  connect(label, &THoverLabel::OnClick, this, [this, label] { lblClick(label); });
-  connect(label, &QWidget::customContextMenuRequested, this, [this, label](const QPoint& at) {
-    popupLabel_ = label;
-    popMenuPopup(label);
-    popMenu->exec(label->mapToGlobal(at));
-  });
-  label->show();
-  return label;
-}
+}  // namespace
 
 void TfrmMain::BuildProgramRows(int index) {
-  const ClientState& state = State();
   TVelomiraItem& item = Items.Get(index);
-  std::vector<std::string> f;
-  SplitText(item.Text, std::string(1, FieldSeparator), f);
-  auto field = [&f](std::size_t i) -> const std::string& { return RecordField(f, i); };
-  const std::string n = std::to_string(index);
-  const std::string hint = RowHint(f);
-  const std::string& kind = field(13);
-
+  std::vector<std::string> fields;
+  SplitText(item.Text, std::string(1, FieldSeparator), fields);
   item.Top = RowTop;
-  const std::string stationIcon = state.BasicDir + field(1) + ".gif";
-  if (FileExistsAnyCase(stationIcon)) AddRowIcon(LoadSkinPicture(state.BasicDir, field(1) + ".gif"), 2, index);
-  AddRowLabel("T" + n, field(5), field(6), kind, hint, true, false, 30, index);
-
-  const std::string media = MediaIconName(field(2));
-  if (!media.empty() && FileExistsAnyCase(state.MediaDir + media)) {
-    AddRowIcon(LoadSkinPicture(state.MediaDir, media), 165, index);
-  }
-  if (IsRepeatedProgram(f)) {
-    const auto days = DayPictureNames(field(15));
-    for (std::size_t d = 0; d < days.size(); ++d) {
-      AddRowIcon(LoadSkinPicture(state.BasicDir, days[d] + ".gif"), DayPictureLefts[d], index);
-    }
-  }
-  AddRowLabel("D" + n, DateLineCaption(f), field(6), kind, hint, false, true, 30, index);
-  AddRowLabel("Z" + n, field(11), field(6), kind, hint, false, true, 30, index);
-
-  if (Trimmed(field(9)).empty()) {
-    AddRowLabel("S" + n, "(" + field(7) + ")", field(8), {}, {}, false, false, 30, index);
-  } else {
-    const std::string station = "(" + field(7) + "/";
-    THoverLabel* stationLabel = AddRowLabel("S" + n, station, field(8), {}, {}, false, false, 30, index);
-    // The second name continues the station's line.
-    RowTop -= stationLabel->height();
-    const int width = Label1->fontMetrics().horizontalAdvance(ToQString(station));
-    AddRowLabel("H" + n, field(9) + ")", field(10), {}, {}, false, false, 30 + width, index);
-  }
-  RowTop += 10;
+  const ProgramRowBuilder rows(PnlInfo, MainRowStyle(), [this](THoverLabel* label) {
+    label->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(label, &THoverLabel::OnMouseEnter, this, [this, label] { lblMouseEnter(label); });
+    connect(label, &THoverLabel::OnMouseExit, this, [this, label] { lblMouseExit(label); });
+    connect(label, &THoverLabel::OnClick, this, [this, label] { lblClick(label); });
+    connect(label, &QWidget::customContextMenuRequested, this, [this, label](const QPoint& at) {
+      popupLabel_ = label;
+      popMenuPopup(label);
+      popMenu->exec(label->mapToGlobal(at));
+    });
+  });
+  RowTop = rows.Build(index, fields, RowTop);
   PnlInfo->resize(PnlInfo->width(), RowTop);
 }
 
@@ -373,61 +313,25 @@ void TfrmMain::wheelEvent(QWheelEvent* event) {
   event->accept();
 }
 
-THoverLabel* TfrmMain::RowLabel(char letter, int index) const {
-  return PnlInfo->findChild<THoverLabel*>(QString("%1%2").arg(letter).arg(index), Qt::FindDirectChildrenOnly);
-}
-
-void TfrmMain::SetSiblingsEntered(THoverLabel* label, bool entered, bool asClicked) {
-  const QString name = label->objectName();
-  if (name.isEmpty()) return;
-  static const std::array<std::pair<char, std::array<char, 2>>, 3> kSiblings{
-      {{'T', {'D', 'Z'}}, {'D', {'T', 'Z'}}, {'Z', {'T', 'D'}}}};
-  const char kind = name.at(0).toLatin1();
-  for (const auto& [own, siblings] : kSiblings) {
-    if (own != kind) continue;
-    for (char sibling : siblings) {
-      THoverLabel* other = RowLabel(sibling, Tag(label));
-      if (other == nullptr) continue;
-      if (asClicked) {
-        other->SetClicked(true);
-      } else {
-        other->SetEntered(entered);
-      }
-    }
-  }
-}
+THoverLabel* TfrmMain::RowLabel(char letter, int index) const { return FindRowLabel(PnlInfo, letter, index); }
 
 void TfrmMain::lblMouseEnter(THoverLabel* label) {
   ScrollPaused = true;
-  SetSiblingsEntered(label, true, false);
+  LightRowPartners(PnlInfo, label, true);
 }
 
 void TfrmMain::lblMouseExit(THoverLabel* label) {
   ScrollPaused = false;
-  SetSiblingsEntered(label, false, false);
+  LightRowPartners(PnlInfo, label, false);
 }
 
 void TfrmMain::lblClick(THoverLabel* label) {
-  QPointer<THoverLabel> guard(label);
   HoldList();
   const int index = Tag(label);
-  const std::string name = label->objectName().toStdString();
-  const std::string hint = RowHintOf(label);
-  if (label->Url().empty() && index >= 0 && index < Items.Count()) {
-    std::vector<std::string> f;
-    SplitText(Items.Get(index).Text, std::string(1, FieldSeparator), f);
-    if (RecordField(f, 2) != "t") {
-      THoverLabel* date = RowLabel('D', index);
-      const std::string start = date ? PresetStartText(FromQString(date->text())) : std::string();
-      ConfirmPresetAdd(RecordField(f, 0), RecordField(f, 14), RecordField(f, 16), start);
-      LoadPresetList();
-    }
-  }
-  if (!name.empty() && (name[0] == 'T' || name[0] == 'D' || name[0] == 'Z')) {
-    AddUsageLine(UsageLines::Program, "program," + hint + UtcStamp());
-  }
-  // The row may have gone while the preset question was open.
-  if (guard) SetSiblingsEntered(guard, true, true);
+  std::vector<std::string> fields;
+  if (index >= 0 && index < Items.Count()) SplitText(Items.Get(index).Text, std::string(1, FieldSeparator), fields);
+  // Text programs have nothing to be reminded of.
+  ProgramRowClicked(PnlInfo, label, fields, !fields.empty() && RecordField(fields, 2) != "t");
   ScrollPaused = false;
   TimerMain->start();
   TimerTicker->start();

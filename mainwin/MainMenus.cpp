@@ -8,6 +8,7 @@
 #include "controls/CodePageText.h"
 #include "controls/THoverLabel.h"
 #include "controls/Tag.h"
+#include "core/ServletRequests.h"
 #include "core/dFunc.h"
 #include "mainwin/alertbox/AlertBox.h"
 #include "platform/Browser.h"
@@ -166,20 +167,13 @@ void TfrmMain::RebuildChannelMenu(QAction* item) {
   auto* channels = qobject_cast<QMenu*>(item->property("ChannelMenu").value<QObject*>());
   channels->clear();
   item->setMenu(nullptr);
-  const std::string reply =
-      HttpPostText(ServiceRoot() + "/servlet/servlet.ChannelMyList?usr_id=" + State().MemberId);
-  const std::string_view body = ReplyBody(reply);
-  if (body.empty()) return;
-  std::vector<std::string> records;
-  SplitText(body, std::string(1, RecordSeparator), records);
-  for (const std::string& record : records) {
-    std::vector<std::string> fields;
-    SplitText(record, std::string(1, FieldSeparator), fields);
-    QAction* channel = channels->addAction(ToQString(RecordField(fields, 1)));
-    const std::string channelId = RecordField(fields, 0);
+  const ChannelEntries entries = ParseMyChannels(RequestMyChannels());
+  if (entries.empty()) return;
+  for (const auto& [channelId, name] : entries) {
+    QAction* channel = channels->addAction(ToQString(name));
     channel->setToolTip(ToQString(channelId));
     connect(channel, &QAction::triggered, this, [this, channelId] {
-      if (hooks_.OpenChannel) hooks_.OpenChannel(channelId);
+      if (hooks_.OpenChannel) hooks_.OpenChannel(*this, channelId);
     });
   }
   item->setMenu(channels);
@@ -267,7 +261,7 @@ void TfrmMain::Help1Click(int tag) {
       OpenWebPage(WebRoot());
       break;
     case 7:
-      if (hooks_.OpenFunctionWindow) hooks_.OpenFunctionWindow(3);
+      if (hooks_.OpenFunctionWindow) hooks_.OpenFunctionWindow(*this, FunctionWindow::Preferences);
       break;
     case 8:
       SetAlwaysOnTop(!AlwaysOnTop());

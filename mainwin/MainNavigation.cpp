@@ -222,8 +222,14 @@ void TfrmMain::btnNewsClick(int tag) {
 
 void TfrmMain::imgPresetClick(int tag) {
   HoldList();
-  if (hooks_.OpenFunctionWindow) hooks_.OpenFunctionWindow(tag);
+  if (hooks_.OpenFunctionWindow) hooks_.OpenFunctionWindow(*this, static_cast<FunctionWindow>(tag));
 }
+
+void TfrmMain::SwapIn(QWidget* panel) { SwapMainPanel(PnlMain, panel); }
+
+void TfrmMain::SwapBack(QWidget* panel) { SwapMainPanel(panel, PnlMain); }
+
+void TfrmMain::TitleBarAction(int tag) { imgDbzerClick(tag); }
 
 void TfrmMain::imgDbzerClick(int tag) {
   if (tag == 5) {

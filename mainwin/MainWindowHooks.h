@@ -4,9 +4,14 @@
 #include <functional>
 #include <string>
 
+#include "MainWindowHost.h"
+
 class QWidget;
 
 namespace velomira {
+
+// The function pictures in tag order (1-6); the row menus open the preferences too.
+enum class FunctionWindow { Preset = 1, Search, Preferences, Daily, Channel, Help };
 
 struct MainWindowHooks {
   // Starts the background refresh once, at the end of the window's creation.
@@ -14,13 +19,14 @@ struct MainWindowHooks {
   // Asks the refresh to stop and waits until it has ended (exit while it still runs).
   std::function<void()> StopRefreshAndWait;
 
-  // Function pictures 1-6 (preset, search, preferences, daily, channel, help); the row
-  // menus open the preferences as 3. The opened window calls RestoreMainTimers on close.
-  std::function<void(int functionTag)> OpenFunctionWindow;
+  // Opens the window of a function picture in the host's place; the list is already
+  // held. The opened window gives the host back with ResumeList when it closes.
+  std::function<void(MainWindowHost& host, FunctionWindow window)> OpenFunctionWindow;
   // The sub-category picker of category 1-9 beside its button.
   std::function<void(int category, QWidget* button)> OpenSubCategoryPicker;
   std::function<void()> OpenMyCategories;
-  std::function<void(const std::string& channelId)> OpenChannel;
+  // The channel window on one of the member's channels (a my-channel menu entry).
+  std::function<void(MainWindowHost& host, const std::string& channelId)> OpenChannel;
   // Tell a friend about a row's program: message, the item's whole line, and the
   // station address (empty when the row has none).
   std::function<void(const std::string& message, const std::string& itemText,

@@ -14,6 +14,7 @@
 #include "AlarmDue.h"
 #include "core/dFunc.h"
 #include "core/qt/SkinPicture.h"
+#include "core/qt/TitleBar.h"
 #include "core/qt/WindowDrag.h"
 #include "platform/Browser.h"
 #include "platform/qt/ScreenSaverWatch.h"
@@ -183,20 +184,7 @@ void TfrmMain::BuildControls() {
 }
 
 void TfrmMain::BuildTitleBar() {
-  static constexpr std::array<const char*, 5> kNames{"imgDbzer", "Image1", "Image2", "Image3", "Image4"};
-  static constexpr std::array<QPoint, 5> kPlaces{QPoint(4, 1), QPoint(238, 3), QPoint(247, 3),
-                                                 QPoint(256, 3), QPoint(268, 3)};
-  static constexpr std::array<QSize, 5> kSizes{QSize(62, 17), QSize(8, 10), QSize(8, 10),
-                                               QSize(8, 10), QSize(14, 12)};
-  for (int i = 0; i < 5; ++i) {
-    // Hot areas over the marks the background picture draws.
-    auto* picture = new TTransparentButton(PnlMain);
-    picture->setObjectName(kNames[static_cast<std::size_t>(i)]);
-    picture->setGeometry(QRect(kPlaces[static_cast<std::size_t>(i)], kSizes[static_cast<std::size_t>(i)]));
-    SetTag(picture, i + 1);
-    connect(picture, &TTransparentButton::OnClick, this, [this, i] { imgDbzerClick(i + 1); });
-    TitleBarPictures[static_cast<std::size_t>(i)] = picture;
-  }
+  TitleBarPictures = BuildTitleBarPictures(PnlMain, [this](int tag) { imgDbzerClick(tag); });
 }
 
 void TfrmMain::ReadWindowSettings() {

@@ -28,7 +28,7 @@ class TMyImage;
 class TPicturePanel;
 class TTransparentButton;
 
-class TfrmMain : public QWidget {
+class TfrmMain : public QWidget, public MainWindowHost {
   Q_OBJECT
  public:
   // memberId: the login's member ID. Runs the whole start (settings, pictures, lookup
@@ -89,7 +89,14 @@ class TfrmMain : public QWidget {
   void imgPresetClick(int tag);
   void imgDbzerClick(int tag);
   void ApplyCategoryHighlight();
-  void HoldList();  // ScrollPaused, TimerMain and TimerTicker stopped
+  void HoldList() override;  // ScrollPaused, TimerMain and TimerTicker stopped
+
+  // ---- Host of the windows that take the main panel's place ----
+  void SwapIn(QWidget* panel) override;
+  void SwapBack(QWidget* panel) override;
+  void ResumeList() override { RestoreTimers(); }
+  void TitleBarAction(int tag) override;
+  QWidget* HostWindow() override { return this; }
 
   // ---- Menus ----
   void popMenuPopup(THoverLabel* label);
@@ -159,13 +166,7 @@ class TfrmMain : public QWidget {
   // Row building.
   void BuildProgramRows(int index);
   void BuildBannerRow(int index);
-  void AddRowIcon(const QPixmap& picture, int left, int index);
-  THoverLabel* AddRowLabel(const std::string& name, const std::string& caption,
-                           const std::string& address, const std::string& kind,
-                           const std::string& hint, bool bold, bool multiLine, int left,
-                           int index);
   void RemoveScrolledRows();
-  void SetSiblingsEntered(THoverLabel* label, bool entered, bool asClicked);
 
   MainWindowHooks hooks_;
   QPointer<THoverLabel> popupLabel_;

@@ -99,7 +99,9 @@ TEST_F(MainWindowTest, FunctionPicturesHoldTheListUntilTheirWindowGivesItBack) {
   std::vector<int> pickers;
   int myCategories = 0;
   MainWindowHooks hooks;
-  hooks.OpenFunctionWindow = [&opened](int tag) { opened.push_back(tag); };
+  hooks.OpenFunctionWindow = [&opened](MainWindowHost&, FunctionWindow window) {
+    opened.push_back(static_cast<int>(window));
+  };
   hooks.OpenSubCategoryPicker = [&pickers](int category, QWidget*) { pickers.push_back(category); };
   hooks.OpenMyCategories = [&myCategories] { ++myCategories; };
   TfrmMain* window = Create(hooks);

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
+#include "core/qt/RunRequest.h"
 #include "controls/THoverLabel.h"
 #include "controls/TImage.h"
 #include "controls/TMyImage.h"
@@ -263,6 +264,8 @@ TEST_F(MainWindowTest, ClickWithoutAddressOffersAPresetUnlessItIsText) {
       EXPECT_EQ(edits[0].Param("mode"), "add");
       EXPECT_EQ(edits[0].Param("prgm_id"), "P9");
       EXPECT_EQ(edits[0].Param("usr_id"), "member7");
+      // The preset table reloads in the background.
+      WaitForRequests();
       EXPECT_EQ(service_.RequestsTo("/servlet/servlet.PresetList").size(), 1u);
     }
     EXPECT_TRUE(window->TimerMain->isActive());
@@ -376,7 +379,7 @@ TEST_F(MainWindowTest, MyChannelsListsTheMembersChannels) {
                  Framed(std::string("C1\x01One FM\x02") + "C2\x01Two TV"));
   std::string opened;
   MainWindowHooks hooks;
-  hooks.OpenChannel = [&opened](const std::string& id) { opened = id; };
+  hooks.OpenChannel = [&opened](MainWindowHost&, const std::string& id) { opened = id; };
   TfrmMain* window = Create(hooks);
   window->mainpopPopup();
   QMenu* channels = window->MenuItem("MyChannels2")->menu();

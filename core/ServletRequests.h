@@ -1,0 +1,36 @@
+#pragma once
+// One function per servlet the windows call: each builds its query with the keys in the
+// service's order, encodes the values that may hold anything, sends it with
+// HttpPostText and returns the reply as it came (empty on any failure). No window
+// builds a query string of its own.
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velomira {
+
+// Page numbers: 0 leaves "&cur_page=" out (the first request of a list).
+
+// GetProgramList mode=channel: record 0 describes the station, programs follow.
+std::string RequestChannelPrograms(const std::string& channelId, int page = 0);
+// GetProgramList mode=daily: cate1 is the service's category number, day 1 Sunday to
+// 7 Saturday, gmt the member's offset in whole hours (signed).
+std::string RequestDailyPrograms(int cate1, int day, int gmt, int page = 0);
+// GetProgramList mode=search: keyword as typed (sent URL-encoded), timeCode "all",
+// "rn" or the hours to the end of the window.
+std::string RequestSearchPrograms(int cate1, const std::string& keyword, const std::string& timeCode,
+                                  int page = 0);
+// ChannelSearchList: category and location codes from the lookup files ("all" for any).
+std::string RequestChannelSearch(const std::string& categoryCode, const std::string& keyword,
+                                 const std::string& locationCode, int page = 0);
+// ChannelMyList for State().MemberId.
+std::string RequestMyChannels();
+// ChannelEdit for State().MemberId: add (true) or delete (false) the station.
+std::string RequestChannelEdit(bool add, const std::string& channelId);
+
+// A ChannelMyList reply as (channel ID, channel name) pairs, in reply order; records
+// with missing fields give empty texts.
+using ChannelEntries = std::vector<std::pair<std::string, std::string>>;
+ChannelEntries ParseMyChannels(const std::string& reply);
+
+}  // namespace velomira
