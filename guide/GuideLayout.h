@@ -35,4 +35,12 @@ inline QFont LabelFont(bool bold = false, int pixelSize = 11) {
   return font;
 }
 
+// The time, description and station lines of the program rows: narrow enough that a
+// time text ends before the media and weekday pictures at x 165.
+inline QFont RowTextFont() {
+  QFont font = LabelFont(false, 10);
+  font.setStretch(QFont::Condensed);
+  return font;
+}
+
 }  // namespace velomira::guide_layout

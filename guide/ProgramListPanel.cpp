@@ -47,7 +47,7 @@ ProgramRowStyle GuideRowStyle(int pictureDrop) {
   using namespace guide_layout;
   ProgramRowStyle style;
   style.TitleFont = LabelFont(true);
-  style.TextFont = LabelFont(false);
+  style.TextFont = RowTextFont();
   style.TitleColor = kRowTitleColor;
   style.TextColor = kRowTextColor;
   style.ClickColor = kRowClickColor;
