@@ -29,25 +29,26 @@ int& BannerRotation(const std::string& windowName) {
   return rotations[windowName];
 }
 
-// The hourglass and the disabled panel for as long as a request runs.
+// The hourglass and the disabled panel for as long as a request runs. Requests may
+// overlap; the panel comes back with the last of them.
 class BusyScope {
  public:
-  BusyScope(QWidget* panel, bool& busy) : panel_(panel), busy_(busy) {
-    busy_ = true;
+  BusyScope(QWidget* panel, int& running) : panel_(panel), running_(running) {
+    ++running_;
     panel->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
   }
   ~BusyScope() {
     QApplication::restoreOverrideCursor();
-    if (panel_) panel_->setEnabled(true);
-    if (panel_) busy_ = false;
+    // Without the panel the window is gone, and the count with it.
+    if (panel_ && --running_ == 0) panel_->setEnabled(true);
   }
   BusyScope(const BusyScope&) = delete;
   BusyScope& operator=(const BusyScope&) = delete;
 
  private:
   QPointer<QWidget> panel_;
-  bool& busy_;
+  int& running_;
 };
 
 }  // namespace
@@ -144,7 +145,7 @@ void GuideWindow::imgDbzerClick(int tag) {
 }
 
 void GuideWindow::Request(std::function<std::string()> request, std::function<void(const std::string&)> done) {
-  auto busy = std::make_shared<BusyScope>(Panel, busy_);
+  auto busy = std::make_shared<BusyScope>(Panel, running_);
   RunRequest(this, std::move(request), [busy, done = std::move(done)](std::string reply) mutable {
     busy.reset();
     done(reply);

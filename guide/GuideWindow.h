@@ -57,7 +57,7 @@ class GuideWindow : public QWidget {
   // done is never called once the window has gone.
   void Request(std::function<std::string()> request, std::function<void(const std::string& reply)> done);
   // True while a request of this window runs.
-  bool Busy() const { return busy_; }
+  bool Busy() const { return running_ > 0; }
 
   MainWindowHost& Host() const { return host_; }
   const GuideWindowSpec& Spec() const { return spec_; }
@@ -82,7 +82,7 @@ class GuideWindow : public QWidget {
 
   MainWindowHost& host_;
   GuideWindowSpec spec_;
-  bool busy_ = false;
+  int running_ = 0;  // requests under way; the panel waits until the last is back
   bool swappedIn_ = false;
 };
 
