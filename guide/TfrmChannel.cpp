@@ -39,7 +39,7 @@ constexpr QRect kBannerGrid(22, 96, 246, 186);
 constexpr QRect kView(0, 94, 290, 214);
 // Inside a view.
 constexpr QRect kStationList(10, 2, 252, 188);
-constexpr QRect kAddButton(150, 0, 110, 16);
+constexpr QRect kAddButton(165, 0, 110, 16);  // right-aligned with the scroll bar
 constexpr QRect kProgramList(10, 20, 252, 170);
 constexpr QRect kPagingBar(126, 193, 156, 20);  // the paging bar with its home button
 
