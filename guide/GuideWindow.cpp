@@ -29,26 +29,33 @@ int& BannerRotation(const std::string& windowName) {
   return rotations[windowName];
 }
 
-// The hourglass and the disabled panel for as long as a request runs. Requests may
-// overlap; the panel comes back with the last of them.
+// The hourglass and the disabled panel for as long as a request runs; with requests
+// overlapping, the panel (and the focus it had) comes back when the last one ends.
 class BusyScope {
  public:
-  BusyScope(QWidget* panel, int& running) : panel_(panel), running_(running) {
-    ++running_;
-    panel->setEnabled(false);
+  BusyScope(QWidget* panel, int& busy, QPointer<QWidget>& focusBefore)
+      : panel_(panel), busy_(busy), focusBefore_(focusBefore) {
+    if (busy_++ == 0) {
+      QWidget* focus = panel->window()->focusWidget();
+      focusBefore_ = panel->isAncestorOf(focus) ? focus : nullptr;
+      panel->setEnabled(false);
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
   }
   ~BusyScope() {
     QApplication::restoreOverrideCursor();
-    // Without the panel the window is gone, and the count with it.
-    if (panel_ && --running_ == 0) panel_->setEnabled(true);
+    // The counters belong to the window, which goes with its panel.
+    if (!panel_ || --busy_ > 0) return;
+    panel_->setEnabled(true);
+    if (focusBefore_) focusBefore_->setFocus();
   }
   BusyScope(const BusyScope&) = delete;
   BusyScope& operator=(const BusyScope&) = delete;
 
  private:
   QPointer<QWidget> panel_;
-  int& running_;
+  int& busy_;
+  QPointer<QWidget>& focusBefore_;
 };
 
 }  // namespace
@@ -145,7 +152,7 @@ void GuideWindow::imgDbzerClick(int tag) {
 }
 
 void GuideWindow::Request(std::function<std::string()> request, std::function<void(const std::string&)> done) {
-  auto busy = std::make_shared<BusyScope>(Panel, running_);
+  auto busy = std::make_shared<BusyScope>(Panel, busy_, focusBeforeBusy_);
   RunRequest(this, std::move(request), [busy, done = std::move(done)](std::string reply) mutable {
     busy.reset();
     done(reply);

@@ -7,6 +7,7 @@
 // in the main window until the back button (or exit) gives it back, and the window is
 // then freed.
 #include <QLabel>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -53,11 +54,12 @@ class GuideWindow : public QWidget {
   void imgDbzerClick(int tag);
 
   // Runs request off the UI thread with the hourglass shown and the panel disabled.
-  // Both are restored when the reply is back, before done gets it on the UI thread;
-  // done is never called once the window has gone.
+  // Both are restored when the reply is back, before done gets it on the UI thread
+  // (the panel, and the keyboard focus it had, once no other request of the window
+  // runs); done is never called once the window has gone.
   void Request(std::function<std::string()> request, std::function<void(const std::string& reply)> done);
   // True while a request of this window runs.
-  bool Busy() const { return running_ > 0; }
+  bool Busy() const { return busy_ > 0; }
 
   MainWindowHost& Host() const { return host_; }
   const GuideWindowSpec& Spec() const { return spec_; }
@@ -82,7 +84,8 @@ class GuideWindow : public QWidget {
 
   MainWindowHost& host_;
   GuideWindowSpec spec_;
-  int running_ = 0;  // requests under way; the panel waits until the last is back
+  int busy_ = 0;                       // requests running
+  QPointer<QWidget> focusBeforeBusy_;  // disabling the panel takes the focus away
   bool swappedIn_ = false;
 };
 
