@@ -196,7 +196,7 @@ TEST_F(ProgramListTest, StationLineWithAndWithoutASecondName) {
   EXPECT_EQ(station->Url(), "Http://www.station.test");
   EXPECT_EQ(second->Url(), "Http://www.second.test");
   EXPECT_EQ(second->y(), station->y());
-  EXPECT_EQ(second->x(), 30 + QFontMetrics(guide_layout::LabelFont()).horizontalAdvance("(Station/"));
+  EXPECT_EQ(second->x(), 30 + QFontMetrics(guide_layout::RowTextFont()).horizontalAdvance("(Station/"));
   // The next row starts below the shared line, not below a line of its own.
   window->List->Load(Reply({Program(0, {{9, "Second"}}), Program(1)}));
   EXPECT_EQ(Row(window, 'T', 1)->y(), Row(window, 'S', 0)->y() + Row(window, 'S', 0)->height() + 10 + 6);
