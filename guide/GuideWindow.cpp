@@ -81,6 +81,7 @@ GuideWindow::GuideWindow(MainWindowHost& host, const GuideWindowSpec& spec)
   const ClientState& state = State();
 
   Panel = new TPicturePanel(this);
+  panelAlive_ = Panel;
   Panel->setObjectName(spec.PanelName);
   Panel->setGeometry(guide_layout::kPanel);
   Panel->SetPicture(LoadSkinPicture(state.FormDir, "Back.gif"));
@@ -118,7 +119,7 @@ void GuideWindow::Open() {
 }
 
 void GuideWindow::GiveBackPanel() {
-  if (Panel->parentWidget() != this) {
+  if (panelAlive_ && Panel->parentWidget() != this) {
     Panel->hide();
     Panel->setParent(this);
   }

@@ -84,6 +84,8 @@ class GuideWindow : public QWidget {
 
   MainWindowHost& host_;
   GuideWindowSpec spec_;
+  // The panel dies with the main window when that goes first (the program ends).
+  QPointer<QWidget> panelAlive_;
   int busy_ = 0;                       // requests running
   QPointer<QWidget> focusBeforeBusy_;  // disabling the panel takes the focus away
   bool swappedIn_ = false;

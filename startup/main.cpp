@@ -4,6 +4,7 @@
 #include "StartSequence.h"
 #include "TDownLoad.h"
 #include "account/Login.h"
+#include "guide/GuideOpeners.h"
 #include "mainwin/MainWindowHooks.h"
 #include "mainwin/TfrmMain.h"
 
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
       refresh->Stop();
       refresh->Join();
     };
+    AddGuideOpeners(hooks);
     return std::make_unique<TfrmMain>(LoggedInId(), std::move(hooks));
   };
   return RunStartup(argc, argv, parts);

@@ -21,6 +21,9 @@
 #include "core/dFunc.h"
 #include "guide/GuideWindow.h"
 #include "guide/ProgramListPanel.h"
+#include "guide/TfrmChannel.h"
+#include "guide/TfrmDaily.h"
+#include "guide/TfrmSearch.h"
 
 using namespace velomira;
 using namespace velomira::bench;
@@ -29,9 +32,7 @@ namespace {
 
 BenchInstallation* g_installation = nullptr;
 
-// The window kinds whose opening and closing is measured. The channel, daily and
-// search windows join with one line each, e.g.
-//   {"channel", [](MainWindowHost& host) -> GuideWindow* { return new TfrmChannel(host); }},
+// The window kinds whose opening and closing is measured.
 struct WindowKind {
   const char* Name;
   std::function<GuideWindow*(MainWindowHost&)> Create;
@@ -39,7 +40,12 @@ struct WindowKind {
 const WindowKind kListWindow{"list window",
                              [](MainWindowHost& host) -> GuideWindow* { return new test::TfrmTestList(host); }};
 const std::vector<WindowKind>& WindowKinds() {
-  static const std::vector<WindowKind> kinds{kListWindow};
+  static const std::vector<WindowKind> kinds{
+      kListWindow,
+      {"channel window", [](MainWindowHost& host) -> GuideWindow* { return new TfrmChannel(host); }},
+      {"daily window", [](MainWindowHost& host) -> GuideWindow* { return new TfrmDaily(host); }},
+      {"search window", [](MainWindowHost& host) -> GuideWindow* { return new TfrmSearch(host); }},
+  };
   return kinds;
 }
 
