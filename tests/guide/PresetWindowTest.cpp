@@ -1,5 +1,6 @@
 // The preset window: the top-5 drop-down, the member's presets as reduced rows, the
 // pixel scrolling, deleting, the preset table it publishes, and its openers.
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QScrollBar>
@@ -16,8 +17,10 @@
 #include "controls/Tag.h"
 #include "core/dFunc.h"
 #include "guide/PresetListPanel.h"
+#include "guide/PresetOpeners.h"
 #include "guide/TfrmPreset.h"
 #include "mainwin/ProgramRows.h"
+#include "mainwin/Tfrmalertalam.h"
 
 namespace velomira::test {
 namespace {
@@ -85,6 +88,18 @@ class PresetWindowTest : public GuideTest {
     window->Open();
     WaitIdle(window);
     return window;
+  }
+
+  // The one preset window the openers opened, or null.
+  static TfrmPreset* LiveWindow() {
+    TfrmPreset* found = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (auto* window = qobject_cast<TfrmPreset*>(top)) {
+        EXPECT_EQ(found, nullptr) << "two preset windows";
+        found = window;
+      }
+    }
+    return found;
   }
 
   static THoverLabel* Label(TfrmPreset* window, char letter, int n) {
@@ -317,6 +332,55 @@ TEST_F(PresetWindowTest, ChoosingATopFiveProgramByItsTime) {
   EXPECT_EQ(service_.Targets(),
             (std::vector<std::string>{EditPath + "?prgm_id=T3&usr_id=member7&mode=add&is_reg=r&regular_no=4",
                                       ListPath + "?usr_id=member7"}));
+}
+
+TEST_F(PresetWindowTest, OpenersHandleThePresetPictureAndPassOnTheRest) {
+  std::vector<FunctionWindow> passedOn;
+  MainWindowHooks hooks;
+  hooks.OpenFunctionWindow = [&passedOn](MainWindowHost&, FunctionWindow window) { passedOn.push_back(window); };
+  AddPresetOpeners(hooks);
+  hooks.OpenFunctionWindow(host_, FunctionWindow::Daily);
+  EXPECT_EQ(passedOn, std::vector<FunctionWindow>{FunctionWindow::Daily});
+
+  hooks.OpenFunctionWindow(host_, FunctionWindow::Preset);
+  TfrmPreset* window = LiveWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(host_.Shown, static_cast<QWidget*>(window->Panel));
+  EXPECT_EQ(passedOn.size(), 1u);
+  // The preset picture cannot open a second one.
+  hooks.OpenFunctionWindow(host_, FunctionWindow::Preset);
+  EXPECT_EQ(LiveWindow(), window);
+  WaitIdle(window);
+
+  // Without an earlier hook the list is given back rather than left frozen.
+  MainWindowHooks alone;
+  AddPresetOpeners(alone);
+  alone.OpenFunctionWindow(host_, FunctionWindow::Help);
+  EXPECT_EQ(host_.Resumes, 1);
+}
+
+TEST_F(PresetWindowTest, StartsNowBoxReloadsAnOpenWindowOnly) {
+  MainWindowHooks hooks;
+  AddPresetOpeners(hooks);
+  hooks.OpenFunctionWindow(host_, FunctionWindow::Preset);
+  TfrmPreset* window = LiveWindow();
+  ASSERT_NE(window, nullptr);
+  WaitIdle(window);
+  ASSERT_EQ(service_.Count(ListPath), 1);
+
+  (new Tfrmalertalam("http://example.test/p"))->alert_noClick();
+  WaitIdle(window);
+  EXPECT_EQ(service_.Count(ListPath), 2);
+  (new Tfrmalertalam("http://example.test/p"))->TransparentButton1Click();
+  WaitIdle(window);
+  EXPECT_EQ(service_.Count(ListPath), 2);
+
+  window->imgOkClick();
+  Settle(0);
+  EXPECT_FALSE(PresetWindowOpen);
+  (new Tfrmalertalam("http://example.test/p"))->alert_noClick();
+  Settle(50);
+  EXPECT_EQ(service_.Count(ListPath), 2);
 }
 
 }  // namespace
