@@ -48,7 +48,7 @@ void AddPresetOpeners(MainWindowHooks& hooks) {
   };
   hooks.OpenSubCategoryPicker = OpenSubCategoryPicker;
   hooks.CloseSideWindows = [others = hooks.CloseSideWindows] {
-    if (frmC2) frmC2->close();
+    if (frmC2) frmC2->MainWindowActivated();
     if (others) others();
   };
   PresetWindowReload = [] {

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -31,11 +32,13 @@ constexpr int kRaisedWidest = 77;
 constexpr int kBottomGap = 30;   // kept free above the screen's bottom edge
 constexpr int kTintIndex = 1;    // the dark blue of the tint table
 constexpr QSize kBackdropSize(200, 300);
+constexpr int kActivationGrace = 300;  // ms
 constexpr int kGrowthInterval = 10;  // ms
 constexpr int kGrowthTicks = 10;     // a long list unrolls as fast as a short one
 constexpr int kFewestStepsPerTick = 4;
 
 const QColor kLabelColor(0xFF, 0xFF, 0xFF);
+const QColor kOutlineColor(0x6A, 0x6A, 0xB0);
 const QColor kLabelEnterColor(0xC0, 0xC0, 0xC0);
 
 QRect ScreenAround(const QPoint& point) {
@@ -59,6 +62,7 @@ QSize PickerSize(int count, int widestLabel) {
 
 TfrmC2::TfrmC2(MainWindowHost& host, int category, QWidget* button)
     : QWidget(host.HostWindow(), HostWindowStyle(host)), host_(host), category_(category) {
+  age_.start();
   setObjectName("frmC2");
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_ShowWithoutActivating);
@@ -108,6 +112,16 @@ TfrmC2::TfrmC2(MainWindowHost& host, int category, QWidget* button)
   Image1->SetPictureEnter(Image1->Picture());
   Image1->SetPictureDown(Image1->Picture());
   Image1->setGeometry(QRect(QPoint(0, 0), backdrop));
+
+  // A thin edge, so the glass reads as a pop-up over a dark window as well.
+  Outline = new QFrame(this);
+  Outline->setObjectName("Outline");
+  Outline->setFrameShape(QFrame::Box);
+  Outline->setLineWidth(1);
+  QPalette palette = Outline->palette();
+  palette.setColor(QPalette::WindowText, kOutlineColor);
+  Outline->setPalette(palette);
+  Outline->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   resize(1, 8);
   growth_.setInterval(kGrowthInterval);
@@ -175,10 +189,19 @@ void TfrmC2::Replace() {
   close();
 }
 
+void TfrmC2::MainWindowActivated() {
+  if (age_.elapsed() >= kActivationGrace) close();
+}
+
 void TfrmC2::closeEvent(QCloseEvent* event) {
   growth_.stop();
   if (!replaced_) host_.SubCategoryPickerClosed();
   QWidget::closeEvent(event);
+}
+
+void TfrmC2::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (Outline) Outline->setGeometry(rect());
 }
 
 void TfrmC2::leaveEvent(QEvent* event) {

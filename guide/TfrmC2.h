@@ -3,11 +3,13 @@
 // main window that lists the category's sub-categories on dark glass. Choosing one
 // shows that sub-category's list in the main window; the pop-up closes as soon as the
 // pointer leaves it.
+#include <QElapsedTimer>
 #include <QSize>
 #include <QTimer>
 #include <QWidget>
 #include <string>
 
+class QFrame;
 class QScrollBar;
 
 namespace velomira {
@@ -31,6 +33,9 @@ class TfrmC2 : public QWidget {
   // Closes without giving the main window its category highlight back: another
   // picker takes this one's place.
   void Replace();
+  // The main window has become active: closes, unless the click that opened this
+  // picker is what activated it (that activation may arrive after the click).
+  void MainWindowActivated();
 
   int Category() const { return category_; }
   // The size the pop-up grows to.
@@ -40,9 +45,11 @@ class TfrmC2 : public QWidget {
   THoverImage* Image1;      // the backdrop, under everything
   QWidget* PnlLabels;       // the sub-category labels
   QScrollBar* scbLabels;    // only when the labels do not fit on the screen
+  QFrame* Outline = nullptr;  // the pop-up's edge, over everything
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
@@ -57,6 +64,7 @@ class TfrmC2 : public QWidget {
   QSize growing_{0, 8};  // the size the growth has reached
   QTimer growth_;
   bool replaced_ = false;
+  QElapsedTimer age_;
 };
 
 // The size the picker's growth ends at for count labels, the widest this wide.

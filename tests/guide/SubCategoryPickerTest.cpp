@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -132,13 +133,29 @@ TEST_F(SubCategoryPickerTest, MissingLookupFileGivesTheEmptyPopUpThatClosesWhenT
 }
 
 TEST_F(SubCategoryPickerTest, AnotherCategoryReplacesThePopUp) {
-  Open(Sports);
+  TfrmC2* first = Open(Sports);
+  const QPointer<TfrmC2> firstGuard(first);
   TfrmC2* second = Open(Lifestyle);
   ASSERT_NE(second, nullptr);
+  EXPECT_TRUE(firstGuard.isNull());
+  EXPECT_EQ(host_.Frame.findChildren<TfrmC2*>().size(), 1);
   EXPECT_EQ(second->Category(), Lifestyle);
   // The main window keeps its picker state for the new pop-up.
   EXPECT_EQ(host_.PickerCloses, 0);
+}
 
+TEST_F(SubCategoryPickerTest, MainWindowActivatedClosesItButNotRightAfterTheOpeningClick) {
+  bool othersClosed = false;
+  hooks_.CloseSideWindows = [&othersClosed] { othersClosed = true; };
+  AddPresetOpeners(hooks_);
+  TfrmC2* picker = Open(Sports);
+  // The click on the button may activate the main window only once the picker shows.
+  hooks_.CloseSideWindows();
+  Settle(0);
+  EXPECT_EQ(Picker(), picker);
+  EXPECT_TRUE(othersClosed);
+
+  Settle(320);
   hooks_.CloseSideWindows();
   Settle(0);
   EXPECT_EQ(Picker(), nullptr);
