@@ -47,6 +47,8 @@ QRect ScreenAround(const QPoint& point) {
   return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
+int RaisedWidest(int widest) { return widest < kNarrowest ? kRaisedWidest : widest; }
+
 Qt::WindowFlags HostWindowStyle(MainWindowHost& host) {
   Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint;
   if (host.HostWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) flags |= Qt::WindowStaysOnTopHint;
@@ -56,8 +58,7 @@ Qt::WindowFlags HostWindowStyle(MainWindowHost& host) {
 }  // namespace
 
 QSize PickerSize(int count, int widestLabel) {
-  const int widest = widestLabel < kNarrowest ? kRaisedWidest : widestLabel;
-  return {widest + 10, kLabelHeight * count + 8};
+  return {RaisedWidest(widestLabel) + 10, kLabelHeight * count + 8};
 }
 
 TfrmC2::TfrmC2(MainWindowHost& host, int category, QWidget* button)
@@ -73,46 +74,58 @@ TfrmC2::TfrmC2(MainWindowHost& host, int category, QWidget* button)
   connect(Image1, &THoverImage::OnMouseExit, this, &TfrmC2::LeaveCheck);
   PnlLabels = new QWidget(this);
   PnlLabels->setObjectName("PnlLabels");
-  scbLabels = nullptr;
 
   const int count = AddLabels();
-  if (widest_ < kNarrowest) widest_ = kRaisedWidest;
   fullSize_ = PickerSize(count, widest_);
-  const int labelsHeight = fullSize_.height();
-  QPoint place = button->mapToGlobal(QPoint(button->width(), button->height() / 2));
-  const QRect screen = ScreenAround(place);
+  PnlLabels->resize(fullSize_);
+  const QPoint besideButton = button->mapToGlobal(QPoint(button->width(), button->height() / 2));
+  const QRect screen = ScreenAround(besideButton);
+  FitScreenHeight(screen);
+  move(KeepOnScreen(besideButton, screen));
+  MakeBackdrop();
+  AddOutline();
 
+  resize(1, 8);
+  growth_.setInterval(kGrowthInterval);
+  connect(&growth_, &QTimer::timeout, this, &TfrmC2::GrowStep);
+  growth_.start();
+  GrowStep();
+}
+
+void TfrmC2::FitScreenHeight(const QRect& screen) {
   // More sub-categories than the screen is high: the labels scroll inside a pop-up
   // that keeps to the screen, so none lies out of reach.
   const int tallest = std::max(8, screen.height() - kBottomGap);
-  if (fullSize_.height() > tallest) {
-    scbLabels = new QScrollBar(Qt::Vertical, this);
-    scbLabels->setObjectName("scbLabels");
-    scbLabels->setGeometry(fullSize_.width(), 0, guide_layout::kScrollWidth, tallest);
-    scbLabels->setRange(0, labelsHeight - tallest);
-    scbLabels->setSingleStep(kLabelHeight);
-    scbLabels->setPageStep(tallest);
-    connect(scbLabels, &QScrollBar::valueChanged, this, [this](int value) { PnlLabels->move(0, -value); });
-    fullSize_ = QSize(fullSize_.width() + guide_layout::kScrollWidth, tallest);
-  }
-  PnlLabels->setGeometry(0, 0, fullSize_.width() - (scbLabels ? guide_layout::kScrollWidth : 0), labelsHeight);
+  if (fullSize_.height() <= tallest) return;
+  scbLabels = new QScrollBar(Qt::Vertical, this);
+  scbLabels->setObjectName("scbLabels");
+  scbLabels->setGeometry(fullSize_.width(), 0, guide_layout::kScrollWidth, tallest);
+  scbLabels->setRange(0, fullSize_.height() - tallest);
+  scbLabels->setSingleStep(kLabelHeight);
+  scbLabels->setPageStep(tallest);
+  connect(scbLabels, &QScrollBar::valueChanged, this, [this](int value) { PnlLabels->move(0, -value); });
+  fullSize_ = QSize(fullSize_.width() + guide_layout::kScrollWidth, tallest);
+}
 
+QPoint TfrmC2::KeepOnScreen(QPoint place, const QRect& screen) const {
   if (place.x() + fullSize_.width() > screen.right() + 1) place.setX(screen.right() + 1 - fullSize_.width());
   if (place.y() + fullSize_.height() > screen.bottom() + 1) {
     place.setY(screen.bottom() + 1 - kBottomGap - fullSize_.height());
   }
-  place.setX(std::max(place.x(), screen.left()));
-  place.setY(std::max(place.y(), screen.top()));
-  move(place);
+  return {std::max(place.x(), screen.left()), std::max(place.y(), screen.top())};
+}
 
+void TfrmC2::MakeBackdrop() {
   // Captured before the pop-up shows, so the glass shows what lies behind it.
   const QSize backdrop = fullSize_.expandedTo(kBackdropSize);
-  TintScreenArea(kTintIndex, backdrop.width(), backdrop.height(), Image1, place.y(), place.x());
+  TintScreenArea(kTintIndex, backdrop.width(), backdrop.height(), Image1, y(), x());
   Image1->SetPictureExit(Image1->Picture());
   Image1->SetPictureEnter(Image1->Picture());
   Image1->SetPictureDown(Image1->Picture());
   Image1->setGeometry(QRect(QPoint(0, 0), backdrop));
+}
 
+void TfrmC2::AddOutline() {
   // A thin edge, so the glass reads as a pop-up over a dark window as well.
   Outline = new QFrame(this);
   Outline->setObjectName("Outline");
@@ -122,12 +135,6 @@ TfrmC2::TfrmC2(MainWindowHost& host, int category, QWidget* button)
   palette.setColor(QPalette::WindowText, kOutlineColor);
   Outline->setPalette(palette);
   Outline->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-  resize(1, 8);
-  growth_.setInterval(kGrowthInterval);
-  connect(&growth_, &QTimer::timeout, this, &TfrmC2::GrowStep);
-  growth_.start();
-  GrowStep();
 }
 
 int TfrmC2::AddLabels() {
@@ -160,7 +167,7 @@ void TfrmC2::GrowStep() {
   QSize size = growing_;
   for (int step = 0; step < stepsPerTick && size.height() < fullSize_.height(); ++step) {
     size.rheight() += 2;
-    if (size.width() < widest_ + 4) size.rwidth() += 2;
+    if (size.width() < RaisedWidest(widest_) + 4) size.rwidth() += 2;
   }
   growing_ = size;
   if (size.height() >= fullSize_.height()) {

@@ -38,13 +38,11 @@ class TfrmC2 : public QWidget {
   void MainWindowActivated();
 
   int Category() const { return category_; }
-  // The size the pop-up grows to.
-  QSize FullSize() const { return fullSize_; }
   bool Grown() const { return !growth_.isActive(); }
 
   THoverImage* Image1;      // the backdrop, under everything
   QWidget* PnlLabels;       // the sub-category labels
-  QScrollBar* scbLabels;    // only when the labels do not fit on the screen
+  QScrollBar* scbLabels = nullptr;  // only when the labels do not fit on the screen
   QFrame* Outline = nullptr;  // the pop-up's edge, over everything
 
  protected:
@@ -55,12 +53,16 @@ class TfrmC2 : public QWidget {
 
  private:
   int AddLabels();
+  void FitScreenHeight(const QRect& screen);
+  QPoint KeepOnScreen(QPoint place, const QRect& screen) const;
+  void MakeBackdrop();
+  void AddOutline();
   void GrowStep();
 
   MainWindowHost& host_;
   int category_;
-  int widest_ = 0;
-  QSize fullSize_;
+  int widest_ = 0;       // the widest label
+  QSize fullSize_;       // what the growth ends at
   QSize growing_{0, 8};  // the size the growth has reached
   QTimer growth_;
   bool replaced_ = false;

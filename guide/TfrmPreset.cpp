@@ -136,7 +136,7 @@ void TfrmPreset::OfferTopPreset(const TopPreset& program, const std::string& sta
 
 void TfrmPreset::imgDeleteClick() {
   const std::string keys = List->CheckedKeys();
-  if (keys.empty() || Busy()) return;
+  if (keys.empty()) return;
   Request([keys] { return RequestPresetDelete(keys); }, [this](const std::string&) {
     List->scbPreset->setValue(0);
     ReloadPresetList();
