@@ -27,10 +27,10 @@ class MainWindowHost {
 
   // A sub-category picker's choice: the list of sub-category subIndex (1 = the first)
   // of category 1-9 replaces the list, titled with the sub-category's name, and the
-  // category's picture shows selected.
-  virtual void ShowSubCategory(int category, int subIndex, const std::string& title) = 0;
+  // category's picture shows selected. A host without a program list ignores it.
+  virtual void ShowSubCategory(int /*category*/, int /*subIndex*/, const std::string& /*title*/) {}
   // The sub-category picker has closed: the category pictures show the selection again.
-  virtual void SubCategoryPickerClosed() = 0;
+  virtual void SubCategoryPickerClosed() {}
 };
 
 }  // namespace velomira
