@@ -63,3 +63,56 @@ ChannelEntries ParseMyChannels(const std::string& reply) {
 }
 
 }  // namespace velomira
+
+namespace velomira {
+
+namespace {
+
+bool IsServiceTime(const std::string& text) {
+  return text.size() == 12 && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+}  // namespace
+
+std::string RequestPresetTop5() { return HttpPostText(ServiceRoot() + "/servlet/servlet.PresetTop5"); }
+
+std::string RequestNewPresetList() {
+  return HttpPostText(ServiceRoot() + "/servlet/servlet.New_PresetList?usr_id=" + State().MemberId);
+}
+
+std::string RequestPresetAdd(const std::string& programId, const std::string& scheduleKind,
+                             const std::string& regularNumber) {
+  // The values come from service records; encoding keeps a stray "&" or "#" from
+  // breaking the query (plain IDs and numbers are unchanged by it).
+  return HttpPostText(ServiceRoot() + "/servlet/servlet.PresetEdit?prgm_id=" + UrlEncode(programId) +
+                      "&usr_id=" + UrlEncode(State().MemberId) + "&mode=add&is_reg=" + UrlEncode(scheduleKind) +
+                      "&regular_no=" + UrlEncode(regularNumber));
+}
+
+std::string RequestPresetDelete(const std::string& keys) {
+  return HttpPostText(ServiceRoot() + "/servlet/servlet.PresetEdit?mode=del&usr_id=" + State().MemberId +
+                      "&prgm_id=" + UrlEncode(keys));
+}
+
+std::vector<TopPreset> ParsePresetTop5(const std::string& reply) {
+  std::vector<TopPreset> programs;
+  const std::string_view body = ReplyBody(reply);
+  if (body.empty()) return programs;
+  std::vector<std::string> records, fields;
+  SplitText(body, std::string_view(&RecordSeparator, 1), records);
+  for (const std::string& record : records) {
+    SplitText(record, std::string_view(&FieldSeparator, 1), fields);
+    TopPreset& program = programs.emplace_back();
+    program.ProgramId = RecordField(fields, 0);
+    program.Title = RecordField(fields, 1);
+    program.Start = RecordField(fields, 2);
+    program.End = RecordField(fields, 3);
+    program.Address = RecordField(fields, 4);
+    program.ScheduleKind = RecordField(fields, 5);
+    program.RegularNumber = RecordField(fields, 6);
+    program.Complete = fields.size() >= 7 && IsServiceTime(program.Start) && IsServiceTime(program.End);
+  }
+  return programs;
+}
+
+}  // namespace velomira

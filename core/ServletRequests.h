@@ -34,3 +34,29 @@ using ChannelEntries = std::vector<std::pair<std::string, std::string>>;
 ChannelEntries ParseMyChannels(const std::string& reply);
 
 }  // namespace velomira
+
+namespace velomira {
+
+// ---- Presets -------------------------------------------------------------------------
+
+// PresetTop5: the five programs members preset most.
+std::string RequestPresetTop5();
+// New_PresetList for State().MemberId: every preset, rung or not, as program records.
+std::string RequestNewPresetList();
+// PresetEdit mode=add for State().MemberId.
+std::string RequestPresetAdd(const std::string& programId, const std::string& scheduleKind,
+                             const std::string& regularNumber);
+// PresetEdit mode=del for State().MemberId: keys is "program,-:" or "program,series:"
+// per preset, run together (sent URL-encoded).
+std::string RequestPresetDelete(const std::string& keys);
+
+// One program of a PresetTop5 reply.
+struct TopPreset {
+  std::string ProgramId, Title, Start, End, Address, ScheduleKind, RegularNumber;
+  // All seven fields, start and end of 12 digits each: only then can the program be
+  // opened or preset; anything else counts as ended.
+  bool Complete = false;
+};
+std::vector<TopPreset> ParsePresetTop5(const std::string& reply);
+
+}  // namespace velomira

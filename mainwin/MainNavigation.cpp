@@ -175,12 +175,7 @@ void TfrmMain::imgNewsClick(int tag) {
   repaint();
   ShowStatePicture(welcome);
 
-  Items.Clear();
-  LoadCount = 0;
-  NextRenderIndex = 0;
-  TopItemIndex = 0;
-  ClearListPanel();
-
+  StartFreshList();
   SelectedCategory = tag;
   ApplyCategoryHighlight();
 
@@ -207,6 +202,31 @@ void TfrmMain::imgNewsClick(int tag) {
   }
 }
 
+void TfrmMain::StartFreshList() {
+  Items.Clear();
+  LoadCount = 0;
+  NextRenderIndex = 0;
+  TopItemIndex = 0;
+  ClearListPanel();
+}
+
+void TfrmMain::ShowSubCategory(int category, int subIndex, const std::string& title) {
+  // Items of the list before would otherwise still come in under the new title.
+  StartFreshList();
+  SelectedCategory = category;
+  ApplyCategoryHighlight();
+  PickerOpen = false;
+  static_cast<QLabel*>(lblTitle)->setText(ToQString(title));
+  welcome2->hide();
+  myedit_img->hide();
+  LoadMainList(category, subIndex);
+}
+
+void TfrmMain::SubCategoryPickerClosed() {
+  PickerOpen = false;
+  ApplyCategoryHighlight();
+}
+
 void TfrmMain::btnNewsClick(int tag) {
   if (tag == MyListCategory) {
     HoldList();
@@ -214,7 +234,7 @@ void TfrmMain::btnNewsClick(int tag) {
   } else {
     PickerOpen = true;
     if (hooks_.OpenSubCategoryPicker) {
-      hooks_.OpenSubCategoryPicker(tag, CategoryButtons[static_cast<std::size_t>(tag - 1)]);
+      hooks_.OpenSubCategoryPicker(*this, tag, CategoryButtons[static_cast<std::size_t>(tag - 1)]);
     }
   }
   CountUsage(&UsageRecord::EditClicks);

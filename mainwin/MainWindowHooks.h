@@ -22,8 +22,8 @@ struct MainWindowHooks {
   // Opens the window of a function picture in the host's place; the list is already
   // held. The opened window gives the host back with ResumeList when it closes.
   std::function<void(MainWindowHost& host, FunctionWindow window)> OpenFunctionWindow;
-  // The sub-category picker of category 1-9 beside its button.
-  std::function<void(int category, QWidget* button)> OpenSubCategoryPicker;
+  // The sub-category picker of category 1-9 beside its button; a choice goes to host.
+  std::function<void(MainWindowHost& host, int category, QWidget* button)> OpenSubCategoryPicker;
   std::function<void()> OpenMyCategories;
   // The channel window on one of the member's channels (a my-channel menu entry).
   std::function<void(MainWindowHost& host, const std::string& channelId)> OpenChannel;

@@ -1,6 +1,8 @@
 #pragma once
 // What a window that takes the main window's place may ask of it. TfrmMain implements
 // it; the guide and personal windows see the main window only through this.
+#include <string>
+
 class QWidget;
 
 namespace velomira {
@@ -22,6 +24,13 @@ class MainWindowHost {
   virtual void TitleBarAction(int tag) = 0;
   // The main window itself: where pop-ups are placed and what a drag moves.
   virtual QWidget* HostWindow() = 0;
+
+  // A sub-category picker's choice: the list of sub-category subIndex (1 = the first)
+  // of category 1-9 replaces the list, titled with the sub-category's name, and the
+  // category's picture shows selected. A host without a program list ignores it.
+  virtual void ShowSubCategory(int /*category*/, int /*subIndex*/, const std::string& /*title*/) {}
+  // The sub-category picker has closed: the category pictures show the selection again.
+  virtual void SubCategoryPickerClosed() {}
 };
 
 }  // namespace velomira

@@ -42,11 +42,15 @@ class ProgramRowBuilder {
 
   const ProgramRowStyle& Style() const { return style_; }
 
- private:
+  // The parts rows are made of, for lists that show a reduced row: a label named name
+  // with tag n, LabelGap below y (y then grows by its height; wrapWidth 0 for one line),
+  // in the title or text font and colour; a picture with tag n and the arrow cursor,
+  // skipped when the file does not exist.
   THoverLabel* AddLabel(const std::string& name, const std::string& caption, const std::string& link,
                         const std::string& hint, bool title, int wrapWidth, int left, int& y, int n) const;
   void AddPicture(const std::string& folder, const std::string& file, int left, int top, int n) const;
 
+ private:
   QWidget* area_;
   ProgramRowStyle style_;
   std::function<void(THoverLabel*)> hook_;

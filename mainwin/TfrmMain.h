@@ -97,6 +97,8 @@ class TfrmMain : public QWidget, public MainWindowHost {
   void ResumeList() override { RestoreTimers(); }
   void TitleBarAction(int tag) override;
   QWidget* HostWindow() override { return this; }
+  void ShowSubCategory(int category, int subIndex, const std::string& title) override;
+  void SubCategoryPickerClosed() override;
 
   // ---- Menus ----
   void popMenuPopup(THoverLabel* label);
@@ -157,6 +159,7 @@ class TfrmMain : public QWidget, public MainWindowHost {
   void ShowStartView();
   void PlaceStartPictures(const char* logo, int logoWidth);
   void ShowStatePicture(TImage* picture);
+  void StartFreshList();  // no items, rows or load count: the next load starts the list
   void RestoreFromTray();
   void StartListTimers();
   void RebuildChannelMenu(QAction* item);

@@ -234,9 +234,13 @@ public:
       db_.prepare("INSERT INTO my_channels (member_id, station_id, added_utc) VALUES (?, ?, ?)")
           .with(kDemoMemberId, station, now_ - kDay + station).run();  // before any added later
     }
+    // Enough presets, plain and repeating, that the demo member's preset list scrolls.
     preset(kDemoMemberId, previewId_, 0);
     preset(kDemoMemberId, SeriesOccurrence(15), 15);
     preset(kDemoMemberId, UpcomingProgram(40), 0);
+    preset(kDemoMemberId, SeriesOccurrence(22), 22);
+    preset(kDemoMemberId, UpcomingProgram(60), 0);
+    preset(kDemoMemberId, UpcomingProgram(90), 0);
     for (int n = 1; n <= 6; ++n) {
       const std::string listener = Numbered("listener%d", n);
       preset(listener, previewId_, 0);

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/ServletRequests.h"
 #include "core/dFunc.h"
 #include "mainwin/alertbox/BoxQueue.h"
 #include "mainwin/alertbox/Tfrm_alert.h"
@@ -33,22 +34,23 @@ void ShowNotice(const std::string& message) {
   ExecBox(box.get());
 }
 
-void ConfirmPresetAdd(const std::string& programId, const std::string& scheduleKind,
-                      const std::string& regularNumber, const std::string& startText) {
-  const std::string question = "The program you've selected starts on " + startText +
-                               ".\r\nWould you like to Preset this program?";
-  if (ShowConfirm(question) != 1) return;
-  // The values come from service records; encoding keeps a stray "&" or "#" from
-  // breaking the query (plain IDs and numbers are unchanged by it).
-  const std::string reply = HttpPostText(
-      ServiceRoot() + "/servlet/servlet.PresetEdit?prgm_id=" + UrlEncode(programId) +
-      "&usr_id=" + UrlEncode(State().MemberId) + "&mode=add&is_reg=" + UrlEncode(scheduleKind) +
-      "&regular_no=" + UrlEncode(regularNumber));
+bool AskPresetAdd(const std::string& startText) {
+  return ShowConfirm("The program you've selected starts on " + startText +
+                     ".\r\nWould you like to Preset this program?") == 1;
+}
+
+void TellPresetAddResult(const std::string& reply) {
   const int code = ReplyCode(reply);
   if (IsSuccessCode(code))
     ShowNotice("The program you've\r\nselected is saved on your Preset List");
   else if (code == 211)
     ShowNotice("The Program you've\r\nalready your Preset List");
+}
+
+void ConfirmPresetAdd(const std::string& programId, const std::string& scheduleKind,
+                      const std::string& regularNumber, const std::string& startText) {
+  if (!AskPresetAdd(startText)) return;
+  TellPresetAddResult(RequestPresetAdd(programId, scheduleKind, regularNumber));
 }
 
 }  // namespace velomira

@@ -23,5 +23,9 @@ void ShowNotice(const std::string& message);
 // reloads the preset list afterwards (LoadPresetList).
 void ConfirmPresetAdd(const std::string& programId, const std::string& scheduleKind,
                       const std::string& regularNumber, const std::string& startText);
+// The two halves of ConfirmPresetAdd, for a window that sends the request off the UI
+// thread: the question (true for OK), and the notice for the add request's reply.
+bool AskPresetAdd(const std::string& startText);
+void TellPresetAddResult(const std::string& reply);
 
 }  // namespace velomira

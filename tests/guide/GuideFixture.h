@@ -28,11 +28,21 @@ class FakeHost : public MainWindowHost {
   void ResumeList() override { ++Resumes; }
   void TitleBarAction(int tag) override { TitleBarTags.push_back(tag); }
   QWidget* HostWindow() override { return &Frame; }
+  void ShowSubCategory(int category, int subIndex, const std::string& title) override {
+    SubCategoryLists.push_back({category, subIndex, title});
+  }
+  void SubCategoryPickerClosed() override { ++PickerCloses; }
 
   QWidget Frame;
   QWidget* Shown = nullptr;  // the panel in the frame, null when it was given back
   int Holds = 0, Resumes = 0;
   std::vector<int> TitleBarTags;
+  struct SubCategoryList {
+    int Category, SubIndex;
+    std::string Title;
+  };
+  std::vector<SubCategoryList> SubCategoryLists;
+  int PickerCloses = 0;
 };
 
 // Answers every modal box that comes up while it lives: a question gets `answer`,

@@ -1,5 +1,6 @@
 // Creation, the title-bar actions, timer restoration, the tray and the exit procedure.
 #include <QAction>
+#include <QLabel>
 #include <QSystemTrayIcon>
 
 #include "MainWindowFixture.h"
@@ -102,7 +103,7 @@ TEST_F(MainWindowTest, FunctionPicturesHoldTheListUntilTheirWindowGivesItBack) {
   hooks.OpenFunctionWindow = [&opened](MainWindowHost&, FunctionWindow window) {
     opened.push_back(static_cast<int>(window));
   };
-  hooks.OpenSubCategoryPicker = [&pickers](int category, QWidget*) { pickers.push_back(category); };
+  hooks.OpenSubCategoryPicker = [&pickers](MainWindowHost&, int category, QWidget*) { pickers.push_back(category); };
   hooks.OpenMyCategories = [&myCategories] { ++myCategories; };
   TfrmMain* window = Create(hooks);
   window->imgNewsClick(4);
@@ -124,6 +125,37 @@ TEST_F(MainWindowTest, FunctionPicturesHoldTheListUntilTheirWindowGivesItBack) {
   EXPECT_EQ(myCategories, 1);
   EXPECT_FALSE(window->TimerMain->isActive());
   EXPECT_EQ(State().Usage.EditClicks, 2);
+}
+
+TEST_F(MainWindowTest, ASubCategoryChoiceShowsItsListFromAFreshStart) {
+  // Line 0 of the URL list is the whole category, line 2 its second sub-category.
+  service_.Reply("/list/4/all", Framed(SampleProgram("ALL")));
+  service_.Reply("/list/4/second", Framed(SampleProgram("SECOND")));
+  const std::string host = service_.Root().substr(7);
+  WriteLookupFile(State().DataDir + "MusicUrl.Dat", {host + "/list/4/all", host + "/list/4/first", host + "/list/4/second"});
+  TfrmMain* window = Create();
+  window->imgNewsClick(4);
+  ASSERT_EQ(window->Items.Count(), 1);
+  window->btnNewsClick(4);
+  ASSERT_TRUE(window->PickerOpen);
+
+  window->ShowSubCategory(4, 2, "Jazz & Blues");
+  EXPECT_EQ(service_.Paths().back(), "/list/4/second");
+  EXPECT_EQ(window->CurrentCategory, 4);
+  EXPECT_EQ(window->CurrentSubIndex, 2);
+  EXPECT_EQ(window->SelectedCategory, 4);
+  EXPECT_FALSE(window->PickerOpen);
+  EXPECT_TRUE(window->CategoryPictures[3]->Clicked());
+  EXPECT_EQ(static_cast<QLabel*>(window->lblTitle)->text(), "Jazz & Blues");
+  EXPECT_EQ(window->LoadCount, 1);
+  // Only the sub-category's programs come in, none left over from the list before.
+  ASSERT_EQ(window->Items.Count(), 1);
+  EXPECT_EQ(window->Items.Get(0).Text.substr(0, 6), "SECOND");
+
+  window->btnNewsClick(4);
+  window->SubCategoryPickerClosed();
+  EXPECT_FALSE(window->PickerOpen);
+  EXPECT_TRUE(window->CategoryPictures[3]->Clicked());
 }
 
 TEST_F(MainWindowTest, ReducedDisplayShrinksAndGrowsBack) {

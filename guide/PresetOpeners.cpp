@@ -1,0 +1,59 @@
+#include "PresetOpeners.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QThread>
+
+#include "TfrmC2.h"
+#include "TfrmPreset.h"
+#include "mainwin/Tfrmalertalam.h"
+
+namespace velomira {
+
+namespace {
+
+// The live window of each kind; cleared when the window is freed.
+QPointer<TfrmPreset> frmPreset;
+QPointer<TfrmC2> frmC2;
+
+void OpenPresetWindow(MainWindowHost& host) {
+  if (frmPreset) return;
+  frmPreset = new TfrmPreset(host);
+  frmPreset->Open();
+}
+
+void OpenSubCategoryPicker(MainWindowHost& host, int category, QWidget* button) {
+  if (frmC2) {
+    frmC2->Replace();
+    // The old pop-up leaves the screen before the new one captures its backdrop.
+    QCoreApplication::processEvents();
+    QThread::msleep(1);
+  }
+  frmC2 = new TfrmC2(host, category, button);
+  frmC2->show();
+}
+
+}  // namespace
+
+void AddPresetOpeners(MainWindowHooks& hooks) {
+  hooks.OpenFunctionWindow = [others = hooks.OpenFunctionWindow](MainWindowHost& host, FunctionWindow window) {
+    if (window == FunctionWindow::Preset) {
+      OpenPresetWindow(host);
+    } else if (others) {
+      others(host, window);
+    } else {
+      // A window this build does not have: the list must not stay frozen.
+      host.ResumeList();
+    }
+  };
+  hooks.OpenSubCategoryPicker = OpenSubCategoryPicker;
+  hooks.CloseSideWindows = [others = hooks.CloseSideWindows] {
+    if (frmC2) frmC2->MainWindowActivated();
+    if (others) others();
+  };
+  PresetWindowReload = [] {
+    if (PresetWindowOpen && frmPreset) frmPreset->ReloadPresetList();
+  };
+}
+
+}  // namespace velomira
