@@ -5,6 +5,7 @@
 #include "TDownLoad.h"
 #include "account/Login.h"
 #include "guide/GuideOpeners.h"
+#include "guide/PresetOpeners.h"
 #include "mainwin/MainWindowHooks.h"
 #include "mainwin/TfrmMain.h"
 
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
       refresh->Join();
     };
     AddGuideOpeners(hooks);
+    // After the guide openers: it passes on the window kinds it does not handle.
+    AddPresetOpeners(hooks);
     return std::make_unique<TfrmMain>(LoggedInId(), std::move(hooks));
   };
   return RunStartup(argc, argv, parts);
