@@ -1,13 +1,13 @@
 #include "TfrmChannel.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <tuple>
 
 #include "GuideLayout.h"
 #include "ProgramListPanel.h"
+#include "SearchOnEnter.h"
 #include "StationBannerGrid.h"
 #include "StationHeader.h"
 #include "StationListPanel.h"
@@ -118,10 +118,10 @@ void TfrmChannel::BuildSearchBar() {
   TxtKey->setObjectName("TxtKey");
   TxtKey->setFont(guide_layout::LabelFont());
   TxtKey->setGeometry(kKeyBox);
-  TxtKey->installEventFilter(this);
 
   imgSearch = MakeButton(Panel, "imgSearch", "Search_Button.gif", "search_Button_ovr.gif", kSearchButton);
   connect(imgSearch, &THoverImage::OnClick, this, &TfrmChannel::imgSearchClick);
+  SearchOnEnter(TxtKey, imgSearch, [this] { imgSearchClick(); });
 }
 
 void TfrmChannel::BuildViews() {
@@ -182,17 +182,6 @@ void TfrmChannel::ShowHome() {
   Pages() = PagingState{};
   PnlTop->Build();
   ShowView(PnlTop);
-}
-
-bool TfrmChannel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == TxtKey && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      if (TxtKey->isEnabled() && imgSearch->isEnabled()) imgSearchClick();
-      return true;
-    }
-  }
-  return GuideWindow::eventFilter(watched, event);
 }
 
 void TfrmChannel::imgSearchClick() {

@@ -55,7 +55,6 @@ class TfrmChannel : public GuideWindow {
 
  protected:
   void Opened() override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildSearchBar();

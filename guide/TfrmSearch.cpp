@@ -1,13 +1,13 @@
 #include "TfrmSearch.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
 
 #include "CategoryCombo.h"
 #include "GuideLayout.h"
 #include "ProgramListPanel.h"
+#include "SearchOnEnter.h"
 #include "controls/CodePageText.h"
 #include "controls/THoverImage.h"
 #include "controls/TPicturePanel.h"
@@ -69,13 +69,13 @@ TfrmSearch::TfrmSearch(MainWindowHost& host) : GuideWindow(host, kSearchSpec) {
   TxtKey->setObjectName("TxtKey");
   TxtKey->setFont(guide_layout::LabelFont());
   TxtKey->setGeometry(kKeyPlace);
-  TxtKey->installEventFilter(this);
 
   imgSearch = new THoverImage(Panel);
   imgSearch->setObjectName("imgSearch");
   LoadButtonPictures(imgSearch, "Search_Button.gif", "search_Button_ovr.gif", "search_Button_ovr.gif");
   imgSearch->setGeometry(kSearchButtonPlace);
   connect(imgSearch, &THoverImage::OnClick, this, &TfrmSearch::imgSearchClick);
+  SearchOnEnter(TxtKey, imgSearch, [this] { imgSearchClick(); });
 
   CmbCate = MakeCategoryCombo(Panel, "All Categories", kCategoryPlace);
 
@@ -103,17 +103,6 @@ TfrmSearch::TfrmSearch(MainWindowHost& host) : GuideWindow(host, kSearchSpec) {
 TfrmSearch::~TfrmSearch() = default;
 
 void TfrmSearch::Opened() { TxtKey->setFocus(); }
-
-bool TfrmSearch::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == TxtKey && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      if (TxtKey->isEnabled() && imgSearch->isEnabled()) imgSearchClick();
-      return true;
-    }
-  }
-  return GuideWindow::eventFilter(watched, event);
-}
 
 void TfrmSearch::imgSearchClick() {
   if (Busy()) return;

@@ -31,7 +31,6 @@ class TfrmSearch : public GuideWindow {
 
  protected:
   void Opened() override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   int PlaceHeader();
