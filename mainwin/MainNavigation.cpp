@@ -247,7 +247,12 @@ void TfrmMain::imgPresetClick(int tag) {
 
 void TfrmMain::SwapIn(QWidget* panel) { SwapMainPanel(PnlMain, panel); }
 
-void TfrmMain::SwapBack(QWidget* panel) { SwapMainPanel(panel, PnlMain); }
+void TfrmMain::SwapBack(QWidget* panel) {
+  SwapMainPanel(panel, PnlMain);
+  // The picture that opened the window was pressed when the panel went; it never saw
+  // the pointer leave.
+  for (THoverImage* picture : FunctionPictures) picture->SetClicked(false);
+}
 
 void TfrmMain::TitleBarAction(int tag) { imgDbzerClick(tag); }
 

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QSystemTrayIcon>
+#include <QTest>
 
 #include "MainWindowFixture.h"
 #include "controls/THoverImage.h"
@@ -125,6 +126,25 @@ TEST_F(MainWindowTest, FunctionPicturesHoldTheListUntilTheirWindowGivesItBack) {
   EXPECT_EQ(myCategories, 1);
   EXPECT_FALSE(window->TimerMain->isActive());
   EXPECT_EQ(State().Usage.EditClicks, 2);
+}
+
+TEST_F(MainWindowTest, AFunctionPictureLooksNormalAgainWhenItsWindowGivesThePlaceBack) {
+  // The window takes the place while the picture is still pressed; no leave event
+  // reaches the picture after that.
+  for (const auto& [name, colour] : {std::pair{"Channel.gif", Qt::blue}, std::pair{"Channel_ovr.gif", Qt::red}}) {
+    QImage picture(88, 13, QImage::Format_RGB32);
+    picture.fill(colour);
+    picture.save(QString::fromStdString(State().ButtonDir + name), "PNG");
+  }
+  QWidget guide;
+  MainWindowHooks hooks;
+  hooks.OpenFunctionWindow = [&guide](MainWindowHost& host, FunctionWindow) { host.SwapIn(&guide); };
+  TfrmMain* window = Create(hooks);
+  THoverImage* channel = window->FunctionPictures[4];
+  QTest::mouseClick(channel, Qt::LeftButton);
+  EXPECT_EQ(channel->Picture().toImage().pixelColor(0, 0), QColor(Qt::red));
+  window->SwapBack(&guide);
+  EXPECT_EQ(channel->Picture().toImage().pixelColor(0, 0), QColor(Qt::blue));
 }
 
 TEST_F(MainWindowTest, ASubCategoryChoiceShowsItsListFromAFreshStart) {
