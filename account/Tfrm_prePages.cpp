@@ -12,13 +12,13 @@
 #include "controls/TFlatRadioButton.h"
 #include "controls/THoverImage.h"
 #include "controls/THoverLabel.h"
+#include "controls/TImage.h"
 #include "controls/TPicturePanel.h"
+#include "controls/TMyImage.h"
 #include "controls/TTransparentButton.h"
 #include "core/qt/WindowChrome.h"
 #include "guide/BannerStrip.h"
 #include "guide/GuideLayout.h"
-#include "controls/TImage.h"
-#include "controls/TMyImage.h"
 
 namespace velomira {
 
@@ -62,8 +62,7 @@ QComboBox* DropDown(QWidget* page, const char* name, QRect place, const std::vec
   list->setFont(guide_layout::LabelFont(false, 11));
   list->setGeometry(place);
   for (const std::string& item : items) list->addItem(ToQString(item));
-  // Long lists open as a tall, wide enough drop-down so every item reads whole.
-  list->setMaxVisibleItems(16);
+  // Long lists open wide enough that every item reads whole.
   list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 24);
   list->setCurrentIndex(0);
   return list;
@@ -179,8 +178,10 @@ void Tfrm_pre::BuildPasswordPage(QWidget* page) {
   for (QLineEdit* password : {ed_pass, Edit4}) password->setEchoMode(QLineEdit::Password);
   cb_save = Check(page, "cb_save", "Save ID / Password", QRect(6, 4 + 4 * kRow + 6, 262, 18));
   Text(page, "Label8", "(Log in automatically upon start up)", QRect(26, 4 + 5 * kRow + 2, 240, 16));
-  Text(page, "Label9", "To change your ID, please send us an ", QRect(6, 4 + 7 * kRow, 200, 16));
-  Label24 = Link(page, "Label24", "e-mail.", QRect(200, 4 + 7 * kRow, 60, 16));
+  // The sentence ends where its link begins.
+  QLabel* changeId = Text(page, "Label9", "To change your ID, please send us an ", QRect(6, 4 + 7 * kRow, 200, 16));
+  changeId->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  Label24 = Link(page, "Label24", "e-mail.", QRect(changeId->geometry().right() + 1, 4 + 7 * kRow, 60, 16));
   connect(Label24, &THoverLabel::OnClick, this, &Tfrm_pre::Label24Click);
 }
 
@@ -190,22 +191,21 @@ void Tfrm_pre::BuildPersonalPage(QWidget* page) {
   ed_mail = LabelledEdit(page, "ed_mail", "Email", 2);
   ed_addr = LabelledEdit(page, "ed_addr", "Address", 3);
   ed_city = LabelledEdit(page, "ed_city", "City", 4);
-  ed_city->resize(80, ed_city->height());
-  Text(page, "Label10", "Postal Code", QRect(kFieldLeft + 86, 6 + 4 * kRow, 60, 16));
-  ed_post = Edit(page, "ed_post", QRect(kFieldLeft + 146, 2 + 4 * kRow, kFieldWidth - 146, 19));
-  Text(page, "Label11", "State", QRect(6, 4 + 5 * kRow, 70, 16));
-  cb_state = DropDown(page, "cb_state", QRect(kFieldLeft, 2 + 5 * kRow, 120, 20), PreferenceStates());
-  Text(page, "Label12", "(U.S only)", QRect(kFieldLeft + 124, 4 + 5 * kRow, 60, 16));
-  Text(page, "Label13", "Country", QRect(6, 4 + 6 * kRow, 70, 16));
-  cb_country = DropDown(page, "cb_country", QRect(kFieldLeft, 2 + 6 * kRow, kFieldWidth, 20), Countries());
-  Text(page, "Label14", "Age Range", QRect(6, 4 + 7 * kRow, 70, 16));
-  cb_age = DropDown(page, "cb_age", QRect(kFieldLeft, 2 + 7 * kRow, 70, 20),
+  ed_post = LabelledEdit(page, "ed_post", "Postal Code", 5);
+  ed_post->resize(90, ed_post->height());
+  Text(page, "Label11", "State", QRect(6, 4 + 6 * kRow, 70, 16));
+  cb_state = DropDown(page, "cb_state", QRect(kFieldLeft, 2 + 6 * kRow, 120, 20), PreferenceStates());
+  Text(page, "Label12", "(U.S only)", QRect(kFieldLeft + 124, 4 + 6 * kRow, 60, 16));
+  Text(page, "Label13", "Country", QRect(6, 4 + 7 * kRow, 70, 16));
+  cb_country = DropDown(page, "cb_country", QRect(kFieldLeft, 2 + 7 * kRow, kFieldWidth, 20), Countries());
+  Text(page, "Label14", "Age Range", QRect(6, 4 + 8 * kRow, 70, 16));
+  cb_age = DropDown(page, "cb_age", QRect(kFieldLeft, 2 + 8 * kRow, 70, 20),
                     {"Select", "13 ~ 17", "18 ~ 24", "25 ~ 34", "35 ~ 49", "50+"});
   auto* group = new QButtonGroup(page);
-  rb_male = Radio(page, group, "rb_male", "Male", QRect(kFieldLeft + 76, 3 + 7 * kRow, 50, 18));
-  rb_female = Radio(page, group, "rb_female", "Female", QRect(kFieldLeft + 126, 3 + 7 * kRow, 60, 18));
+  rb_male = Radio(page, group, "rb_male", "Male", QRect(kFieldLeft + 76, 3 + 8 * kRow, 50, 18));
+  rb_female = Radio(page, group, "rb_female", "Female", QRect(kFieldLeft + 126, 3 + 8 * kRow, 60, 18));
   rb_female->setChecked(true);
-  Label36 = Link(page, "Label36", "Privacy Policy.", QRect(6, 8 + 8 * kRow, 120, 16));
+  Label36 = Link(page, "Label36", "Privacy Policy.", QRect(6, 4 + 9 * kRow, 120, 16));
   connect(Label36, &THoverLabel::OnClick, this, &Tfrm_pre::Label36Click);
 }
 
