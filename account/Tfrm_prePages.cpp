@@ -68,27 +68,27 @@ QComboBox* DropDown(QWidget* page, const char* name, QRect place, const std::vec
   return list;
 }
 
+// A radio button or check box with its caption in the pages' text colour and font.
+void PlaceChoice(QAbstractButton* choice, const char* name, QRect place) {
+  choice->setObjectName(name);
+  choice->setFont(guide_layout::LabelFont(false, 10));
+  QPalette palette = choice->palette();
+  palette.setColor(QPalette::WindowText, kTextColor);
+  choice->setPalette(palette);
+  choice->setGeometry(place);
+}
+
 TFlatRadioButton* Radio(QWidget* page, QButtonGroup* group, const char* name, const char* caption, QRect place) {
   auto* radio = new TFlatRadioButton(page);
-  radio->setObjectName(name);
   radio->SetCaption(caption);
-  radio->setFont(guide_layout::LabelFont(false, 10));
-  QPalette palette = radio->palette();
-  palette.setColor(QPalette::WindowText, kTextColor);
-  radio->setPalette(palette);
-  radio->setGeometry(place);
+  PlaceChoice(radio, name, place);
   group->addButton(radio);
   return radio;
 }
 
 QCheckBox* Check(QWidget* page, const char* name, const char* caption, QRect place) {
   auto* box = new QCheckBox(ToQString(caption), page);
-  box->setObjectName(name);
-  box->setFont(guide_layout::LabelFont(false, 10));
-  QPalette palette = box->palette();
-  palette.setColor(QPalette::WindowText, kTextColor);
-  box->setPalette(palette);
-  box->setGeometry(place);
+  PlaceChoice(box, name, place);
   return box;
 }
 
