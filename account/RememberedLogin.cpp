@@ -28,6 +28,12 @@ void StoreRememberedLogin(const std::string& id, const std::string& password, bo
   ini.WriteBool(Section, "autosave", autoLogin);
 }
 
+void StoreRememberedPassword(const std::string& password, bool autoLogin) {
+  IniFile ini(UserIniPath());
+  ini.WriteString(Section, "password", autoLogin ? ScrambleText(password, CredentialKey) : std::string());
+  ini.WriteBool(Section, "autosave", autoLogin);
+}
+
 void SwitchOffAutoLogin() { IniFile(UserIniPath()).WriteBool(Section, "autosave", false); }
 
 }  // namespace velomira

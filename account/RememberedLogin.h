@@ -15,6 +15,9 @@ std::string UserIniPath();  // ProgramDir + "user.ini"
 RememberedLogin ReadRememberedLogin();
 // After a successful login: the ID and password as typed, and the check box state.
 void StoreRememberedLogin(const std::string& id, const std::string& password, bool autoLogin);
+// After the service accepted a new password: remembered (scrambled) when autoLogin is
+// on, forgotten when it is off. The ID stays as it is.
+void StoreRememberedPassword(const std::string& password, bool autoLogin);
 // After a failed attempt or a cancelled verification: the next start shows the dialog.
 void SwitchOffAutoLogin();
 

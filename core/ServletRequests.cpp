@@ -116,3 +116,29 @@ std::vector<TopPreset> ParsePresetTop5(const std::string& reply) {
 }
 
 }  // namespace velomira
+
+namespace velomira {
+
+std::string MemberProfileQuery(const MemberProfile& profile) {
+  return "zip_code=&gmt=" + UrlEncode(profile.Gmt) + "&usr_id=" + UrlEncode(profile.Id) +
+         "&pass=" + UrlEncode(profile.Password) + "&first_name=" + UrlEncode(profile.FirstName) +
+         "&last_name=" + UrlEncode(profile.LastName) + "&e_mail=" + UrlEncode(profile.Email) +
+         "&address=" + UrlEncode(profile.Address) + "&city=" + UrlEncode(profile.City) +
+         "&state=" + UrlEncode(profile.StateName) + "&post=" + UrlEncode(profile.Post) +
+         "&country=" + UrlEncode(profile.Country) + "&age=" + UrlEncode(profile.Age) +
+         "&gender=" + UrlEncode(profile.Gender) + "&conn_tp=" + UrlEncode(profile.Connection) +
+         "&letter=" + profile.Newsletter + "&login_auto=" + profile.AutoStart +
+         "&smmr=" + profile.DaylightSaving;
+}
+
+std::string RequestPreferenceGet() {
+  return HttpPostText(ServiceRoot() + "/servlet/servlet.UserPreference?mode=get&usr_id=" +
+                      UrlEncode(State().MemberId));
+}
+
+std::string RequestPreferenceUpdate(const MemberProfile& profile) {
+  return HttpPostText(ServiceRoot() + "/servlet/servlet.UserPreference?mode=update&" +
+                      MemberProfileQuery(profile));
+}
+
+}  // namespace velomira

@@ -60,3 +60,24 @@ struct TopPreset {
 std::vector<TopPreset> ParsePresetTop5(const std::string& reply);
 
 }  // namespace velomira
+
+namespace velomira {
+
+// ---- Member profile ------------------------------------------------------------------
+
+// The member record as the registration and the preferences send it; every value as
+// the member chose it, coded answers already coded ("y"/"n", "m"/"f", "13", "-0500").
+struct MemberProfile {
+  std::string Gmt, Id, Password, FirstName, LastName, Email, Address, City, StateName, Post,
+      Country, Age, Gender, Connection, Newsletter, AutoStart, DaylightSaving;
+};
+// "zip_code=&gmt=...&smmr=..." in the service's key order, every value URL-encoded
+// except "letter", "login_auto" and "smmr", which are "y" or "n" as they are.
+std::string MemberProfileQuery(const MemberProfile& profile);
+
+// UserPreference mode=get for State().MemberId: the member record.
+std::string RequestPreferenceGet();
+// UserPreference mode=update with the whole record.
+std::string RequestPreferenceUpdate(const MemberProfile& profile);
+
+}  // namespace velomira

@@ -33,6 +33,7 @@ void ReadCategoryUrlFiles(bool create);
 void BuildCategoryChoiceLists();
 std::string ServiceRoot();  // velomira.Ini [SERVICE] ROOT
 std::string WebRoot();      // velomira.Ini [SERVICE] WEB
+std::string SupportMailbox();  // velomira.Ini [SERVICE] MAIL, "support@velomira.example" when unset
 std::string VersionLabel(int version);  // "version-1.05"; empty when the label stays as designed
 
 // Replaces path with content through a sibling temporary file and a rename; keeps the

@@ -9,10 +9,14 @@
 
 namespace velomira {
 
+void TfrmMain::RefreshClock() {
+  UpdateCurrentTime();
+  static_cast<QLabel*>(lblTime)->setText(QString::fromStdString(ClockCaption(State().CurrentTime)));
+}
+
 void TfrmMain::TimerTimeTimer() {
   ClientState& state = State();
-  UpdateCurrentTime();
-  static_cast<QLabel*>(lblTime)->setText(QString::fromStdString(ClockCaption(state.CurrentTime)));
+  RefreshClock();
 
   QPointer<TfrmMain> self(this);
   const auto presets = state.PresetTable.Get();

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "TfrmMain.h"
+#include "TickerSpeeds.h"
 #include "controls/CodePageText.h"
 #include "controls/THoverLabel.h"
 #include "controls/Tag.h"
@@ -69,8 +70,6 @@ const std::array<const char*, 3> kBackgroundSpeedItems{"fast2", "Medium2", "Slow
 
 constexpr std::array<std::array<const char*, 2>, 3> kSpeedMarks{
     {{"Fast1", "fast2"}, {"medium1", "Medium2"}, {"Slow1", "Slow2"}}};
-constexpr std::array<int, 3> kScrollIntervals{30, 50, 90};
-constexpr std::array<int, 3> kTickerIntervals{500, 4000, 4000};
 
 const char kNoChannelMessage[] =
     "There is no channel on your list. If you want to add your favorite channels, you can add "

@@ -24,6 +24,8 @@ class MainWindowHost {
   virtual void TitleBarAction(int tag) = 0;
   // The main window itself: where pop-ups are placed and what a drag moves.
   virtual QWidget* HostWindow() = 0;
+  // The member's time zone has changed: the clock shows the new time at once.
+  virtual void RefreshClock() {}
 
   // A sub-category picker's choice: the list of sub-category subIndex (1 = the first)
   // of category 1-9 replaces the list, titled with the sub-category's name, and the

@@ -82,8 +82,7 @@ TfrmMain::TfrmMain(const std::string& memberId, MainWindowHooks hooks)
   PnlInfo->setGeometry(0, 0, 278, 500);
   ListLines.clear();
 
-  UpdateCurrentTime();
-  static_cast<QLabel*>(lblTime)->setText(QString::fromStdString(ClockCaption(state.CurrentTime)));
+  RefreshClock();
 
   if (hooks_.StartRefresh) hooks_.StartRefresh();
   StartUsageRecord();

@@ -97,6 +97,7 @@ class TfrmMain : public QWidget, public MainWindowHost {
   void ResumeList() override { RestoreTimers(); }
   void TitleBarAction(int tag) override;
   QWidget* HostWindow() override { return this; }
+  void RefreshClock() override;
   void ShowSubCategory(int category, int subIndex, const std::string& title) override;
   void SubCategoryPickerClosed() override;
 

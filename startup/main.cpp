@@ -3,6 +3,7 @@
 
 #include "StartSequence.h"
 #include "TDownLoad.h"
+#include "account/AccountOpeners.h"
 #include "account/Login.h"
 #include "guide/GuideOpeners.h"
 #include "guide/PresetOpeners.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     AddGuideOpeners(hooks);
     // After the guide openers: it passes on the window kinds it does not handle.
     AddPresetOpeners(hooks);
+    AddAccountOpeners(hooks);
     return std::make_unique<TfrmMain>(LoggedInId(), std::move(hooks));
   };
   return RunStartup(argc, argv, parts);
