@@ -112,7 +112,7 @@ GuideWindow::~GuideWindow() {
 }
 
 void GuideWindow::Open() {
-  CountUsage(spec_.OpenCounter);
+  if (spec_.OpenCounter) CountUsage(spec_.OpenCounter);
   host_.SwapIn(Panel);
   swappedIn_ = true;
   Opened();

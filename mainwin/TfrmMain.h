@@ -99,6 +99,7 @@ class TfrmMain : public QWidget, public MainWindowHost {
   QWidget* HostWindow() override { return this; }
   void ShowSubCategory(int category, int subIndex, const std::string& title) override;
   void SubCategoryPickerClosed() override;
+  void ShowMyList() override;
 
   // ---- Menus ----
   void popMenuPopup(THoverLabel* label);

@@ -32,6 +32,7 @@ class FakeHost : public MainWindowHost {
     SubCategoryLists.push_back({category, subIndex, title});
   }
   void SubCategoryPickerClosed() override { ++PickerCloses; }
+  void ShowMyList() override { ++MyListShows; }
 
   QWidget Frame;
   QWidget* Shown = nullptr;  // the panel in the frame, null when it was given back
@@ -43,6 +44,7 @@ class FakeHost : public MainWindowHost {
   };
   std::vector<SubCategoryList> SubCategoryLists;
   int PickerCloses = 0;
+  int MyListShows = 0;
 };
 
 // Answers every modal box that comes up while it lives: a question gets `answer`,
