@@ -8,6 +8,7 @@
 #include "guide/PresetOpeners.h"
 #include "mainwin/MainWindowHooks.h"
 #include "mainwin/TfrmMain.h"
+#include "personal/PersonalOpeners.h"
 
 int main(int argc, char** argv) {
   using namespace velomira;
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     AddGuideOpeners(hooks);
     // After the guide openers: it passes on the window kinds it does not handle.
     AddPresetOpeners(hooks);
+    AddPersonalOpeners(hooks);
     return std::make_unique<TfrmMain>(LoggedInId(), std::move(hooks));
   };
   return RunStartup(argc, argv, parts);
