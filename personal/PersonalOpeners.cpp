@@ -5,6 +5,7 @@
 #include "TfrmHelp.h"
 #include "Tfrm_edit.h"
 #include "Tfrm_tel.h"
+#include "guide/WindowOpeners.h"
 
 namespace velomira {
 
@@ -14,13 +15,6 @@ namespace {
 QPointer<Tfrm_edit> frm_edit;
 QPointer<TfrmHelp> frmHelp;
 
-template <class Window>
-void OpenOnce(QPointer<Window>& instance, MainWindowHost& host) {
-  if (instance) return;
-  instance = new Window(host);
-  instance->Open();
-}
-
 }  // namespace
 
 void ShowMyCategories(MainWindowHost& host) { OpenOnce(frm_edit, host); }
@@ -28,16 +22,7 @@ void ShowMyCategories(MainWindowHost& host) { OpenOnce(frm_edit, host); }
 void ShowHelp(MainWindowHost& host) { OpenOnce(frmHelp, host); }
 
 void AddPersonalOpeners(MainWindowHooks& hooks) {
-  hooks.OpenFunctionWindow = [others = hooks.OpenFunctionWindow](MainWindowHost& host, FunctionWindow window) {
-    if (window == FunctionWindow::Help) {
-      ShowHelp(host);
-    } else if (others) {
-      others(host, window);
-    } else {
-      // A window this build does not have: the list must not stay frozen.
-      host.ResumeList();
-    }
-  };
+  HandleFunctionWindow(hooks, FunctionWindow::Help, ShowHelp);
   hooks.OpenMyCategories = ShowMyCategories;
   hooks.OpenTellAFriend = [](const std::string& message, const std::string& itemText, const std::string&) {
     ShowTellAFriend(message, itemText);
