@@ -38,15 +38,30 @@ struct PendingPage {
   std::size_t Missing = 0;
 };
 
+// The site's own style sheet is made for a full browser window (wide margins, large
+// headings); the narrow panel keeps to its own.
+QString WithoutStyleSheets(QString html) {
+  static const QRegularExpression style(QStringLiteral(R"(<style\b.*</style\s*>)"),
+                                        QRegularExpression::CaseInsensitiveOption |
+                                            QRegularExpression::DotMatchesEverythingOption |
+                                            QRegularExpression::InvertedGreedinessOption);
+  return html.remove(style);
+}
+
 }  // namespace
 
 HelpBrowser::HelpBrowser(QWidget* parent, Runner run) : QTextBrowser(parent), run_(std::move(run)) {
   setObjectName("WB");
   setOpenLinks(false);
   setOpenExternalLinks(false);
-  // Compact type for a narrow panel.
+  // Compact type for a narrow panel. Headings take sizes relative to the view's font:
+  // a heading's own size wins over sizes in points or pixels.
+  QFont font = this->font();
+  font.setPointSizeF(7.5);
+  setFont(font);
   document()->setDefaultStyleSheet(
-      "body { font-size: 10px; } h1 { font-size: 13px; } h2 { font-size: 11px; } p, li { margin-top: 2px; }");
+      "body { color: #1d2340; } h1 { font-size: large; color: #3d3d9e; }"
+      " h2 { font-size: medium; color: #3d3d9e; } a { color: #2266cc; }");
   connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::LinkClicked);
 }
 
@@ -61,7 +76,7 @@ void HelpBrowser::Navigate(const QUrl& address) {
 void HelpBrowser::PageFetched(int navigation, const QUrl& address, const std::string& page) {
   if (navigation != navigation_ || page.empty()) return;
   auto pending = std::make_shared<PendingPage>();
-  pending->Html = ToQString(page);
+  pending->Html = WithoutStyleSheets(ToQString(page));
   const std::vector<QString> sources = PictureSources(pending->Html);
   if (sources.empty()) {
     pictures_.clear();

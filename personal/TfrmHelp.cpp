@@ -6,14 +6,14 @@
 
 #include "FriendMailText.h"
 #include "HelpBrowser.h"
+#include "account/FormParts.h"
 #include "controls/CodePageText.h"
 #include "controls/THoverImage.h"
-#include "controls/TMyImage.h"
 #include "controls/TImage.h"
+#include "controls/TMyImage.h"
 #include "controls/TPicturePanel.h"
 #include "core/ServletRequests.h"
 #include "core/dFunc.h"
-#include "core/qt/WindowChrome.h"
 #include "guide/BannerStrip.h"
 #include "guide/GuideLayout.h"
 #include "mainwin/alertbox/AlertBox.h"
@@ -69,11 +69,7 @@ TfrmHelp::TfrmHelp(MainWindowHost& host) : GuideWindow(host, kHelpWindow) {
   TxtEmail->setFont(guide_layout::LabelFont());
   TxtEmail->setGeometry(kEmail);
   TxtEmail->setText(ToQString(State().MemberEmail));
-  imgSend = new THoverImage(Panel);
-  imgSend->setObjectName("imgSend");
-  LoadButtonPictures(imgSend, "send.gif", "send_ovr.gif", "send_ovr.gif");
-  imgSend->SetAutoSize(true);
-  imgSend->move(kSendButton);
+  imgSend = MakePictureButton(Panel, "imgSend", "send.gif", kSendButton);
 
   topics_ = ReadHelpTopics(State().DataDir + "911.Dat");
   for (const HelpTopic& topic : topics_) CmbHelp->addItem(ToQString(topic.Title));

@@ -1,5 +1,7 @@
 #include "Tfrm_cate1.h"
 
+#include <QFrame>
+
 #include "Tfrm_cate2.h"
 #include "controls/CodePageText.h"
 #include "controls/THoverLabel.h"
@@ -28,6 +30,12 @@ Tfrm_cate1::Tfrm_cate1(Tfrm_edit& editor, QWidget* mainWindow)
   colors.setColor(QPalette::Window, Qt::white);
   setPalette(colors);
 
+  // A thin edge, so the white picker stands apart from the white list below it.
+  auto* outline = new QFrame(this);
+  outline->setFrameShape(QFrame::Box);
+  outline->setGeometry(rect());
+  outline->setAttribute(Qt::WA_TransparentForMouseEvents);
+
   for (int tag = 1; tag <= CategoryCount; ++tag) {
     auto* label = new THoverLabel(this);
     label->setObjectName(QStringLiteral("HoverLabel%1").arg(tag));
@@ -37,7 +45,7 @@ Tfrm_cate1::Tfrm_cate1(Tfrm_edit& editor, QWidget* mainWindow)
     label->SetFontColor(Qt::black);
     label->SetColorEnter(Qt::white);
     label->SetColorClick(Qt::white);
-    label->setGeometry(0, 2 + kLabelHeight * (tag - 1), kPickerSize.width(), kLabelHeight);
+    label->setGeometry(1, 2 + kLabelHeight * (tag - 1), kPickerSize.width() - 2, kLabelHeight);
     SetTag(label, tag);
     connect(label, &THoverLabel::OnMouseEnter, this, [this, label] { Paint(label, true); });
     connect(label, &THoverLabel::OnMouseExit, this, [this, label] {
@@ -46,6 +54,7 @@ Tfrm_cate1::Tfrm_cate1(Tfrm_edit& editor, QWidget* mainWindow)
     connect(label, &THoverLabel::OnClick, this, [this, label] { HoverLabel1Click(label); });
     Labels[static_cast<std::size_t>(tag - 1)] = label;
   }
+  outline->raise();
 }
 
 void Tfrm_cate1::Paint(THoverLabel* label, bool lit) {

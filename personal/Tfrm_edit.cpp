@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "CaptionLeftCheck.h"
+#include "account/FormParts.h"
 #include "Tfrm_cate1.h"
 #include "controls/CodePageText.h"
 #include "controls/THoverImage.h"
@@ -21,8 +22,9 @@ namespace velomira {
 
 namespace {
 
+// The main window counts the opening; title-bar pictures 2, 3 and 5 stop the banners.
 const GuideWindowSpec kEditWindow{
-    "frm_edit", "pnl_edit", "My Velomira edit", "", "Select category to add", 'e', 'e', nullptr,
+    "frm_edit", "pnl_edit", "My Velomira edit", "", "Select category to add", 'e', 'e', nullptr, "imgbanner", true,
 };
 
 constexpr QPoint kCategoryButton(174, 35);
@@ -86,11 +88,7 @@ Tfrm_edit::Tfrm_edit(MainWindowHost& host) : GuideWindow(host, kEditWindow) {
   scbbar->setPageStep(kRowsClip.height());
   connect(scbbar, &QScrollBar::valueChanged, this, [this](int position) { Panel2->move(0, -position); });
 
-  img_del = new THoverImage(Panel1);
-  img_del->setObjectName("img_del");
-  LoadButtonPictures(img_del, "Delete.gif", "delete_ovr.gif", "delete_ovr.gif");
-  img_del->SetAutoSize(true);
-  img_del->move(kDeleteButton);
+  img_del = MakePictureButton(Panel1, "img_del", "Delete.gif", kDeleteButton);
   connect(img_del, &THoverImage::OnClick, this, &Tfrm_edit::img_delClick);
 
   // The back button also brings the main window's own list back.

@@ -29,7 +29,10 @@ constexpr int kFieldWidth = 200;
 // Enter moves on instead of breaking the line, as in the one-line fields.
 class MessageMemo : public QPlainTextEdit {
  public:
-  using QPlainTextEdit::QPlainTextEdit;
+  explicit MessageMemo(QWidget* parent) : QPlainTextEdit(parent) {
+    // Otherwise the memo keeps the focus to itself (for Tab as well).
+    setTabChangesFocus(true);
+  }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
@@ -62,7 +65,7 @@ void StyleMemo(QPlainTextEdit* memo, const char* name, QRect place) {
 Tfrm_tel::Tfrm_tel(const std::string& programText, const std::string& programLine) : programLine_(programLine) {
   SetUpAccountWindow(this, QStringLiteral("frm_tel"), 331, 340);
   pnl_mail = MakeBackground(this, QStringLiteral("pnl_mail"), "REGIST.gif");
-  MakeLabel(pnl_mail, QStringLiteral("Label1"), "Tell a Friend", {kLabelLeft, 14, 200, 18}, true);
+  MakeLabel(pnl_mail, QStringLiteral("Label1"), "Tell a Friend", {10, 3, 200, 18}, true);
   TransparentButton1 = MakeCloseBox(pnl_mail, QStringLiteral("TransparentButton1"));
 
   const auto line = [this](const char* name, const std::string& text, int top, int height = 20) {
