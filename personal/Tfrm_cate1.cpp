@@ -70,7 +70,10 @@ void Tfrm_cate1::HoverLabel1Click(THoverLabel* label) {
   const QPoint besideLabel = label->mapToGlobal(QPoint(label->width() - 4, label->height() / 2 - 8));
   Popup = new Tfrm_cate2(editor_, Tag(label), this);
   Popup->move(besideLabel);
+  const QPointer<Tfrm_cate1> alive(this);
   Popup->exec();
+  // Leaving the editor while the popup shows frees the picker with it.
+  if (!alive) return;
   delete Popup;
   popupClosed_.start();
   ClearLabels();
