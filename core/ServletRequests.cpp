@@ -141,4 +141,28 @@ std::string RequestPreferenceUpdate(const MemberProfile& profile) {
                       MemberProfileQuery(profile));
 }
 
+std::string RequestMyCategories() {
+  return HttpPostText(ServiceRoot() + "/servlet/servlet.MydbzerList?usr_id=" + State().MemberId);
+}
+
+std::string RequestMyCategoriesEdit(bool add, const std::string& cates) {
+  return HttpPostText(ServiceRoot() + "/servlet/servlet.MydbzerEdit?mode=" + (add ? "add" : "del") +
+                      "&usr_id=" + State().MemberId + "&cates=" + UrlEncode(cates));
+}
+
+std::string RequestTellAFriend(const FriendMail& mail) {
+  return HttpPostText(ServiceRoot() + "/servlet/servlet.Tell_A_Friend?from_name=" + UrlEncode(mail.FromName) +
+                      "&from=" + UrlEncode(mail.FromAddress) + "&cnt1=" + UrlEncode(mail.Program) +
+                      "&cnt2=" + UrlEncode(mail.Message) + "&to_name=" + UrlEncode(mail.ToName) +
+                      "&to=" + UrlEncode(mail.ToAddress));
+}
+
+std::string RequestHelpMail(const std::string& fromAddress, const std::string& question,
+                            const std::string& supportMailbox) {
+  // The mailbox comes from the settings file: encoded too, so a stray "&" cannot cut the query.
+  return HttpPostText(ServiceRoot() + "/servlet/servlet.Help_me?from=" + UrlEncode(fromAddress) +
+                      "&from_name=" + UrlEncode(State().MemberId) + "&cnt=" + UrlEncode(question) +
+                      "&to=" + UrlEncode(supportMailbox));
+}
+
 }  // namespace velomira

@@ -80,4 +80,21 @@ std::string RequestPreferenceGet();
 // UserPreference mode=update with the whole record.
 std::string RequestPreferenceUpdate(const MemberProfile& profile);
 
+// ---- Personal features -----------------------------------------------------------------
+
+// MydbzerList for State().MemberId: records of category code and sub-category code.
+std::string RequestMyCategories();
+// MydbzerEdit for State().MemberId: add (true) or delete (false) the "code:sub," pairs
+// of cates ("code:*" names a whole category).
+std::string RequestMyCategoriesEdit(bool add, const std::string& cates);
+
+struct FriendMail {
+  std::string FromName, FromAddress, Program, Message, ToName, ToAddress;
+};
+// Tell_A_Friend: every value sent URL-encoded.
+std::string RequestTellAFriend(const FriendMail& mail);
+// Help_me: the member's question from fromAddress to the support mailbox.
+std::string RequestHelpMail(const std::string& fromAddress, const std::string& question,
+                            const std::string& supportMailbox);
+
 }  // namespace velomira

@@ -6,6 +6,7 @@
 #include "TfrmChannelList.h"
 #include "TfrmDaily.h"
 #include "TfrmSearch.h"
+#include "WindowOpeners.h"
 
 namespace velomira {
 
@@ -15,13 +16,6 @@ namespace {
 QPointer<TfrmChannel> frmChannel;
 QPointer<TfrmDaily> frmDaily;
 QPointer<TfrmSearch> frmSearch;
-
-template <class Window>
-void OpenOnce(QPointer<Window>& instance, MainWindowHost& host) {
-  if (instance) return;
-  instance = new Window(host);
-  instance->Open();
-}
 
 }  // namespace
 

@@ -31,7 +31,7 @@ struct GuideWindowSpec {
   const char* SubCaption;   // the line under the caption, may be empty
   char BannerLetter;        // banners marked with it (or "a") rotate in the strip
   char LogLetter;           // names the window in "back_face_bnnr," lines
-  int UsageRecord::*OpenCounter;  // counted once per opening; null for windows not counted
+  int UsageRecord::*OpenCounter;  // counted once per opening; null: not counted here (or by the opener)
   const char* BannerName = "imgbanner";
   bool TitleBarStopsBanner = false;  // pictures 2, 3 and 5 stop the strip first
 };

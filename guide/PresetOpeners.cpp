@@ -6,6 +6,7 @@
 
 #include "TfrmC2.h"
 #include "TfrmPreset.h"
+#include "WindowOpeners.h"
 #include "mainwin/Tfrmalertalam.h"
 
 namespace velomira {
@@ -16,11 +17,7 @@ namespace {
 QPointer<TfrmPreset> frmPreset;
 QPointer<TfrmC2> frmC2;
 
-void OpenPresetWindow(MainWindowHost& host) {
-  if (frmPreset) return;
-  frmPreset = new TfrmPreset(host);
-  frmPreset->Open();
-}
+void OpenPresetWindow(MainWindowHost& host) { OpenOnce(frmPreset, host); }
 
 void OpenSubCategoryPicker(MainWindowHost& host, int category, QWidget* button) {
   if (frmC2) {
@@ -36,16 +33,7 @@ void OpenSubCategoryPicker(MainWindowHost& host, int category, QWidget* button) 
 }  // namespace
 
 void AddPresetOpeners(MainWindowHooks& hooks) {
-  hooks.OpenFunctionWindow = [others = hooks.OpenFunctionWindow](MainWindowHost& host, FunctionWindow window) {
-    if (window == FunctionWindow::Preset) {
-      OpenPresetWindow(host);
-    } else if (others) {
-      others(host, window);
-    } else {
-      // A window this build does not have: the list must not stay frozen.
-      host.ResumeList();
-    }
-  };
+  HandleFunctionWindow(hooks, FunctionWindow::Preset, OpenPresetWindow);
   hooks.OpenSubCategoryPicker = OpenSubCategoryPicker;
   hooks.CloseSideWindows = [others = hooks.CloseSideWindows] {
     if (frmC2) frmC2->MainWindowActivated();

@@ -227,10 +227,12 @@ void TfrmMain::SubCategoryPickerClosed() {
   ApplyCategoryHighlight();
 }
 
+void TfrmMain::ShowMyList() { imgNewsClick(MyListCategory); }
+
 void TfrmMain::btnNewsClick(int tag) {
   if (tag == MyListCategory) {
     HoldList();
-    if (hooks_.OpenMyCategories) hooks_.OpenMyCategories();
+    if (hooks_.OpenMyCategories) hooks_.OpenMyCategories(*this);
   } else {
     PickerOpen = true;
     if (hooks_.OpenSubCategoryPicker) {

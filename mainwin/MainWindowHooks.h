@@ -24,7 +24,8 @@ struct MainWindowHooks {
   std::function<void(MainWindowHost& host, FunctionWindow window)> OpenFunctionWindow;
   // The sub-category picker of category 1-9 beside its button; a choice goes to host.
   std::function<void(MainWindowHost& host, int category, QWidget* button)> OpenSubCategoryPicker;
-  std::function<void()> OpenMyCategories;
+  // The my-categories editor in the host's place; the list is already held.
+  std::function<void(MainWindowHost& host)> OpenMyCategories;
   // The channel window on one of the member's channels (a my-channel menu entry).
   std::function<void(MainWindowHost& host, const std::string& channelId)> OpenChannel;
   // Tell a friend about a row's program: message, the item's whole line, and the

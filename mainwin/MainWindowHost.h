@@ -33,6 +33,9 @@ class MainWindowHost {
   virtual void ShowSubCategory(int /*category*/, int /*subIndex*/, const std::string& /*title*/) {}
   // The sub-category picker has closed: the category pictures show the selection again.
   virtual void SubCategoryPickerClosed() {}
+  // The member's own list, as the My-list picture shows it (the my-categories editor
+  // gives the main window back this way). A host without a program list ignores it.
+  virtual void ShowMyList() {}
 };
 
 }  // namespace velomira

@@ -100,6 +100,7 @@ class TfrmMain : public QWidget, public MainWindowHost {
   void RefreshClock() override;
   void ShowSubCategory(int category, int subIndex, const std::string& title) override;
   void SubCategoryPickerClosed() override;
+  void ShowMyList() override;
 
   // ---- Menus ----
   void popMenuPopup(THoverLabel* label);

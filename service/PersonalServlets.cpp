@@ -31,9 +31,10 @@ std::string MydbzerList(ServletCall& call) {
 }
 
 // "cates" lists category:sub-category pairs ("1:3,1:4,"); "1:*" names the
-// whole category with no sub-category.
+// whole category: every sub-category it has.
 struct CategoryChoice {
   std::map<int, std::set<int>> subCategories;  // category -> chosen codes
+  std::set<int> wholeCategories;
   bool valid = false;
 };
 
@@ -50,7 +51,9 @@ CategoryChoice ParseCates(std::string_view text) {
     if (!category || !CategoryByCode(*category)) return {};
     auto& codes = choice.subCategories[static_cast<int>(*category)];
     const std::string_view sub = pair.substr(colon + 1);
-    if (sub != "*") {
+    if (sub == "*") {
+      choice.wholeCategories.insert(static_cast<int>(*category));
+    } else {
       const auto code = ParseNumber(sub);
       if (!code || *code < 1 || *code > 99) return {};
       codes.insert(static_cast<int>(*code));
@@ -62,7 +65,8 @@ CategoryChoice ParseCates(std::string_view text) {
 
 // mode=add makes each named category's selection exactly the pairs sent, as
 // the client's picker shows every sub-category of the category with the
-// member's current ones checked; "k:*" (nothing checked) clears it.
+// member's current ones checked; "k:*" (nothing checked) selects the whole
+// category. mode=del removes the pairs sent ("k:*": the whole category).
 std::string MydbzerEdit(ServletCall& call) {
   const std::string member = call.params.get("usr_id");
   const std::string mode = call.params.get("mode");
@@ -79,6 +83,17 @@ std::string MydbzerEdit(ServletCall& call) {
     if (mode == "add") {
       call.db.prepare("DELETE FROM my_categories WHERE member_id = ? AND category = ?")
           .with(member, category).run();
+    }
+    if (choice.wholeCategories.count(category)) {
+      if (mode == "add") {
+        call.db.prepare(
+            "INSERT OR IGNORE INTO my_categories (member_id, category, sub_code) "
+            "SELECT ?1, category, code FROM sub_categories WHERE category = ?2")
+            .with(member, category).run();
+      } else {
+        call.db.prepare("DELETE FROM my_categories WHERE member_id = ? AND category = ?")
+            .with(member, category).run();
+      }
     }
     for (int sub : codes) {
       if (mode == "add") {
@@ -114,7 +129,9 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
 std::string TellAFriend(ServletCall& call) {
   Mail mail{"tell-a-friend", call.params.get("from_name"), Trim(call.params.get("from")),
             call.params.get("to_name"), Trim(call.params.get("to")), ""};
-  if (!LooksLikeAddress(mail.toAddress)) return Reply(code::kInvalidAddress);
+  if (!LooksLikeAddress(mail.fromAddress) || !LooksLikeAddress(mail.toAddress)) {
+    return Reply(code::kInvalidAddress);
+  }
   const std::string program = ReplaceAll(call.params.get("cnt1"), "\x01", "\r\n");
   const std::string message = ReplaceAll(call.params.get("cnt2"), "[@retrn]", "\r\n");
   mail.body = mail.fromName + " thinks you would like this program on Velomira:\r\n\r\n" +
@@ -125,8 +142,12 @@ std::string TellAFriend(ServletCall& call) {
 
 std::string HelpMe(ServletCall& call) {
   Mail mail{"help", call.params.get("from_name"), Trim(call.params.get("from")),
-            "Velomira support", Trim(call.params.get("to")), call.params.get("cnt")};
+            "Velomira support", Trim(call.params.get("to")),
+            ReplaceAll(call.params.get("cnt"), "[@retrn]", "\r\n")};
   if (mail.toAddress.empty()) mail.toAddress = "support@velomira.example";
+  if (!LooksLikeAddress(mail.fromAddress) || !LooksLikeAddress(mail.toAddress)) {
+    return Reply(code::kInvalidAddress);
+  }
   if (mail.body.empty()) return Reply(code::kBadParameters);
   QueueMail(call, mail);
   return Reply(code::kOk);

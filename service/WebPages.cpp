@@ -130,11 +130,23 @@ std::optional<std::string> StationPage(Connection& db, std::int64_t id, std::int
   return Page(row.text(0), body + "</ul>");
 }
 
+// Plain markup (headings, paragraphs, lists, a picture, links) that the client's help
+// panel shows as well as a browser does.
 std::optional<std::string> HelpTopicPage(Connection& db, std::string_view path) {
-  auto row = db.prepare("SELECT title, body FROM help_topics WHERE '/help/' || page = ?");
+  auto row = db.prepare("SELECT position, title, body FROM help_topics WHERE '/help/' || page = ?");
   row.with(path);
   if (!row.next()) return std::nullopt;
-  return Page(row.text(0), "<p>" + Escape(row.text(1)) + "</p>");
+  std::string body = "<p><img src=\"/down/img/banner/banner01.gif\" alt=\"Velomira\"></p><p>" +
+                     Escape(row.text(2)) +
+                     "</p>\n<h2>Still stuck?</h2><ul><li>Send us your question from the Velomira 911 "
+                     "window; we answer by e-mail.</li><li>Read the <a href=\"/web/help/faq.htm\">"
+                     "frequently asked questions</a>.</li></ul>\n<h2>Other topics</h2><ul>";
+  auto others = db.prepare("SELECT page, title FROM help_topics WHERE position <> ? ORDER BY position");
+  others.with(row.integer(0));
+  while (others.next()) {
+    body += "<li><a href=\"/web/help/" + Escape(others.text(0)) + "\">" + Escape(others.text(1)) + "</a></li>";
+  }
+  return Page(row.text(1), body + "</ul>");
 }
 
 std::optional<std::string> PromotionPage(Connection& db, std::string_view path) {

@@ -9,6 +9,7 @@
 #include "guide/PresetOpeners.h"
 #include "mainwin/MainWindowHooks.h"
 #include "mainwin/TfrmMain.h"
+#include "personal/PersonalOpeners.h"
 
 int main(int argc, char** argv) {
   using namespace velomira;
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     // After the guide openers: it passes on the window kinds it does not handle.
     AddPresetOpeners(hooks);
     AddAccountOpeners(hooks);
+    AddPersonalOpeners(hooks);
     return std::make_unique<TfrmMain>(LoggedInId(), std::move(hooks));
   };
   return RunStartup(argc, argv, parts);

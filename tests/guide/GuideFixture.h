@@ -33,6 +33,7 @@ class FakeHost : public MainWindowHost {
   }
   void SubCategoryPickerClosed() override { ++PickerCloses; }
   void RefreshClock() override { ++ClockRefreshes; }
+  void ShowMyList() override { ++MyListShows; }
 
   QWidget Frame;
   QWidget* Shown = nullptr;  // the panel in the frame, null when it was given back
@@ -45,6 +46,7 @@ class FakeHost : public MainWindowHost {
   std::vector<SubCategoryList> SubCategoryLists;
   int PickerCloses = 0;
   int ClockRefreshes = 0;
+  int MyListShows = 0;
 };
 
 // Answers every modal box that comes up while it lives: a question gets `answer`,

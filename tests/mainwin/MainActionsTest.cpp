@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, FunctionPicturesHoldTheListUntilTheirWindowGivesItBack) {
     opened.push_back(static_cast<int>(window));
   };
   hooks.OpenSubCategoryPicker = [&pickers](MainWindowHost&, int category, QWidget*) { pickers.push_back(category); };
-  hooks.OpenMyCategories = [&myCategories] { ++myCategories; };
+  hooks.OpenMyCategories = [&myCategories](MainWindowHost&) { ++myCategories; };
   TfrmMain* window = Create(hooks);
   window->imgNewsClick(4);
   window->imgPresetClick(5);

@@ -18,12 +18,19 @@ TEST_F(PersonalServletTest, MyCategoriesAddReplacesACategoryAndDelRemoves) {
   EXPECT_EQ(records[0][1], "1");
   EXPECT_EQ(Servlet("GetProgramList?mode=my&usr_id=" + member).code(), "100");
 
-  // The picker sends a category's whole choice; "k:*" means none of it.
+  // The picker sends a category's whole choice; "k:*" (nothing checked) means all of it.
   EXPECT_EQ(Servlet("MydbzerEdit?mode=add&usr_id=" + member + "&cates=2:4,").code(), "100");
   EXPECT_EQ(Servlet("MydbzerList?usr_id=" + member).records().size(), 2u);
   EXPECT_EQ(Servlet("MydbzerEdit?mode=add&usr_id=" + member + "&cates=2:*").code(), "100");
-  EXPECT_EQ(Servlet("MydbzerList?usr_id=" + member).records().size(), 1u);
+  EXPECT_EQ(Servlet("MydbzerList?usr_id=" + member).records().size(), 7u);  // six of Music, 5:2
   EXPECT_EQ(Servlet("MydbzerEdit?mode=del&usr_id=" + member + "&cates=5:2,").code(), "100");
+  EXPECT_EQ(Servlet("MydbzerList?usr_id=" + member).records().size(), 6u);
+  // The own list follows the selection: now exactly the whole of Music.
+  const auto own = Servlet("GetProgramList?mode=my&usr_id=" + member);
+  EXPECT_EQ(own.code(), "100");
+  EXPECT_FALSE(own.records().empty());
+  EXPECT_EQ(own.records(), Servlet("GetProgramList?mode=front&cate1=2&sub=0").records());
+  EXPECT_EQ(Servlet("MydbzerEdit?mode=del&usr_id=" + member + "&cates=2:*").code(), "100");
   EXPECT_TRUE(Servlet("MydbzerList?usr_id=" + member).records().empty());
 
   for (const char* cates : {"", "x:1,", "12:1,", "2:abc,"}) {
@@ -78,14 +85,41 @@ TEST_F(PersonalServletTest, MailsGoToTheOutbox) {
   }  // ends the read, so that later rows are seen
   EXPECT_EQ(Servlet("Tell_A_Friend?from_name=a&from=b&cnt1=c&cnt2=d&to_name=e&to=nowhere").code(), "231");
 
-  EXPECT_EQ(Servlet("Help_me?from=demo%40velomira.example&from_name=demo&cnt=How+do+I+preset%3F"
-                    "&to=support@velomira.example").code(),
+  EXPECT_EQ(Servlet("Help_me?from=demo%40velomira.example&from_name=demo&cnt=How+do+I%5B%40retrn%5Dpreset%3F"
+                    "&to=support%40velomira.example").code(),
             "100");
+  {
+    auto mail = Db().prepare("SELECT body, to_address FROM outbox WHERE kind = 'help'");
+    ASSERT_TRUE(mail.next());
+    EXPECT_EQ(mail.text(0), "How do I\r\npreset?");
+    EXPECT_EQ(mail.text(1), "support@velomira.example");
+  }
+  // Malformed addresses are refused, the sender's as well as the receiver's.
+  for (const char* query : {"Tell_A_Friend?from_name=a&from=nobody&cnt1=c&cnt2=d&to_name=e&to=pat%40example.org",
+                            "Help_me?from=&from_name=demo&cnt=Hello&to=support%40velomira.example",
+                            "Help_me?from=me%40example.org&from_name=demo&cnt=Hello&to=nowhere"}) {
+    EXPECT_EQ(Servlet(query).code(), "231") << query;
+  }
   EXPECT_EQ(Servlet("GetLog?name=20261210120000demo.log&cnt=userid%2Cdemo%0D%0Alogin%2C20261210%2C120000").code(),
             "100");
   auto log = Db().prepare("SELECT content FROM usage_logs WHERE name = '20261210120000demo.log'");
   ASSERT_TRUE(log.next());
   EXPECT_EQ(log.text(0), "userid,demo\r\nlogin,20261210,120000");
+}
+
+TEST_F(PersonalServletTest, HelpTopicPagesHoldHeadingsAListAPictureAndLinksToOtherTopics) {
+  const Reply page = Get("/web/help/topic2.htm");
+  ASSERT_EQ(page.status, 200);
+  EXPECT_NE(page.body.find("<h1>Presets and alarms</h1>"), std::string::npos);
+  EXPECT_NE(page.body.find("<h2>"), std::string::npos);
+  EXPECT_NE(page.body.find("<li>"), std::string::npos);
+  EXPECT_NE(page.body.find("<img src=\"/down/img/banner/banner01.gif\""), std::string::npos);
+  // Every other topic is linked, and the links lead to pages; the topic itself is not.
+  EXPECT_EQ(page.body.find("href=\"/web/help/topic2.htm\""), std::string::npos);
+  for (const char* other : {"topic1.htm", "topic6.htm"}) {
+    EXPECT_NE(page.body.find(std::string("href=\"/web/help/") + other + "\""), std::string::npos) << other;
+    EXPECT_EQ(Get(std::string("/web/help/") + other).status, 200) << other;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,18 @@
+#include "WindowOpeners.h"
+
+namespace velomira {
+
+void HandleFunctionWindow(MainWindowHooks& hooks, FunctionWindow kind, std::function<void(MainWindowHost&)> open) {
+  hooks.OpenFunctionWindow = [kind, open = std::move(open), others = hooks.OpenFunctionWindow](
+                                 MainWindowHost& host, FunctionWindow window) {
+    if (window == kind) {
+      open(host);
+    } else if (others) {
+      others(host, window);
+    } else {
+      host.ResumeList();
+    }
+  };
+}
+
+}  // namespace velomira
