@@ -7,7 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "account/FormParts.h"
+#include "dialogkit/FormParts.h"
+#include "dialogkit/SkinnedDialog.h"
 #include "account/InstalledVersion.h"
 #include "account/Login.h"
 #include "account/LoginAttempt.h"
@@ -34,7 +35,8 @@ constexpr int NotLoggedIn = 2;
 constexpr int MaxCredentialLength = 14;
 }  // namespace
 
-Tfrm_login::Tfrm_login(const std::string& programDir, QWidget* parent) : QWidget(parent) {
+Tfrm_login::Tfrm_login(const std::string& programDir, QWidget* parent)
+    : SkinnedDialog(parent, QStringLiteral("frm_login"), 330, 184) {
   frm_login = this;
   FormCreate(programDir);
 }
@@ -49,7 +51,6 @@ void Tfrm_login::FormCreate(const std::string& programDir) {
   if (state.ProgramDir.empty() || state.ProgramDir.back() != '/') state.ProgramDir += '/';
   LoadSettingsPaths();
 
-  SetUpAccountWindow(this, QStringLiteral("frm_login"), 330, 184);
   pnl_login = MakeBackground(this, QStringLiteral("pnl_login"), "loginbox.gif");
   Label3 = MakeLabel(pnl_login, QStringLiteral("Label3"), "Velomira login", {10, 2, 200, 16}, true);
   EnableWindowDrag(Label3);
@@ -159,7 +160,7 @@ int Tfrm_login::TryLogin() {
 }
 
 bool Tfrm_login::event(QEvent* event) {
-  const bool handled = QWidget::event(event);
+  const bool handled = SkinnedDialog::event(event);
   if (event->type() == QEvent::WindowActivate) FormActivate();
   return handled;
 }
@@ -177,7 +178,7 @@ void Tfrm_login::keyPressEvent(QKeyEvent* event) {
     focusNextChild();
     return;
   }
-  QWidget::keyPressEvent(event);
+  SkinnedDialog::keyPressEvent(event);
 }
 
 void Tfrm_login::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,7 @@
 #pragma once
 // The login dialog "frm_login". It lives, mostly hidden, for the whole run; the other
 // account dialogs find it through frm_login and show it again when they close.
-#include <QWidget>
+#include "dialogkit/SkinnedDialog.h"
 #include <string>
 
 class QCheckBox;
@@ -15,7 +15,7 @@ class THoverImage;
 class TPicturePanel;
 class TTransparentButton;
 
-class Tfrm_login : public QWidget {
+class Tfrm_login : public SkinnedDialog {
   Q_OBJECT
  public:
   explicit Tfrm_login(const std::string& programDir, QWidget* parent = nullptr);
