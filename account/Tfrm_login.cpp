@@ -16,6 +16,7 @@
 #include "account/RememberedLogin.h"
 #include "account/Tfrm_forget.h"
 #include "account/Tfrm_proxy.h"
+#include "account/Tfrm_reg.h"
 #include "controls/CodePageText.h"
 #include "controls/THoverImage.h"
 #include "controls/TPicturePanel.h"
@@ -70,7 +71,6 @@ void Tfrm_login::FormCreate(const std::string& programDir) {
 
   forgot = MakePictureButton(pnl_login, QStringLiteral("forgot"), "forgot.gif", {30, 120});
   proxy = MakePictureButton(pnl_login, QStringLiteral("proxy"), "proxy.gif", {125, 120});
-  // Opens the registration wizard once it exists; until then it does nothing.
   img_newacc = MakePictureButton(pnl_login, QStringLiteral("img_newacc"), "newacc.gif", {220, 120});
   img_help = MakePictureButton(pnl_login, QStringLiteral("img_help"), "log_help.gif", {30, 148});
   TransparentButton1 = MakeCloseBox(pnl_login, QStringLiteral("TransparentButton1"));
@@ -91,6 +91,7 @@ void Tfrm_login::FormCreate(const std::string& programDir) {
   connect(img_help, &THoverImage::OnClick, this, &Tfrm_login::img_helpClick);
   connect(forgot, &THoverImage::OnClick, this, &Tfrm_login::forgotClick);
   connect(proxy, &THoverImage::OnClick, this, &Tfrm_login::proxyClick);
+  connect(img_newacc, &THoverImage::OnClick, this, &Tfrm_login::img_newaccClick);
   OnEnterKey(ed_id, [this] { focusNextChild(); });
   OnEnterKey(ed_pass, [this] { img_loginClick(); });
 }
@@ -204,6 +205,11 @@ void Tfrm_login::forgotClick() {
 void Tfrm_login::proxyClick() {
   hide();
   (new Tfrm_proxy(this))->show();
+}
+
+void Tfrm_login::img_newaccClick() {
+  hide();
+  (new Tfrm_reg(this))->show();
 }
 
 }  // namespace velomira

@@ -59,6 +59,7 @@ class Tfrm_login : public SkinnedDialog {
   void img_helpClick();
   void forgotClick();
   void proxyClick();
+  void img_newaccClick();
 
   int modalResult_ = 0;
   QEventLoop* modalLoop_ = nullptr;
