@@ -29,6 +29,11 @@ constexpr int MaxCredentialLength = 14;
 constexpr int ButtonsTop = 310;
 constexpr int BackLeft = 40, NextLeft = 132, CancelLeft = 224;
 
+// A back, next or cancel button in the row along the foot of a page.
+THoverImage* PageButton(QWidget* page, const char* name, const std::string& picture, int left) {
+  return MakePictureButton(page, QString::fromLatin1(name), picture, {left, ButtonsTop});
+}
+
 // A drop-down list whose open list is wide enough for its longest item, even when the
 // closed box is narrower.
 QComboBox* MakeList(QWidget* parent, const QString& name, QRect place) {
@@ -104,9 +109,9 @@ void Tfrm_reg::MakeNetworkPage() {
   // Not filled from proxy.ini: the page starts in the form's design state.
   MakeProxyControls(proxy_pnl, QStringLiteral("ed_proxypass"));
   ShowProxyForm();
-  HoverImage1 = MakePictureButton(proxy_pnl, QStringLiteral("HoverImage1"), "regist_back.gif", {BackLeft, ButtonsTop});
-  HoverImage2 = MakePictureButton(proxy_pnl, QStringLiteral("HoverImage2"), "regist_next.gif", {NextLeft, ButtonsTop});
-  HoverImage3 = MakePictureButton(proxy_pnl, QStringLiteral("HoverImage3"), "regist_cancel.gif", {CancelLeft, ButtonsTop});
+  HoverImage1 = PageButton(proxy_pnl, "HoverImage1", "regist_back.gif", BackLeft);
+  HoverImage2 = PageButton(proxy_pnl, "HoverImage2", "regist_next.gif", NextLeft);
+  HoverImage3 = PageButton(proxy_pnl, "HoverImage3", "regist_cancel.gif", CancelLeft);
   connect(HoverImage1, &THoverImage::OnClick, this, &Tfrm_reg::CloseToLogin);
   connect(HoverImage2, &THoverImage::OnClick, this, &Tfrm_reg::HoverImage2Click);
 }
@@ -126,9 +131,9 @@ void Tfrm_reg::MakeTimeZonePage() {
   Rb_no = MakeRadio(pnl1, QStringLiteral("Rb_no"), "No", {130, 136, 70, 18});
   Rb_no->setChecked(true);
 
-  img_back1 = MakePictureButton(pnl1, QStringLiteral("img_back1"), "regist_back.gif", {BackLeft, ButtonsTop});
-  img_next1 = MakePictureButton(pnl1, QStringLiteral("img_next1"), "regist_next.gif", {NextLeft, ButtonsTop});
-  img_cancel1 = MakePictureButton(pnl1, QStringLiteral("img_cancel1"), "regist_cancel.gif", {CancelLeft, ButtonsTop});
+  img_back1 = PageButton(pnl1, "img_back1", "regist_back.gif", BackLeft);
+  img_next1 = PageButton(pnl1, "img_next1", "regist_next.gif", NextLeft);
+  img_cancel1 = PageButton(pnl1, "img_cancel1", "regist_cancel.gif", CancelLeft);
   connect(img_back1, &THoverImage::OnClick, this, [this] { ShowPage(proxy_pnl); });
   connect(img_next1, &THoverImage::OnClick, this, &Tfrm_reg::img_next1Click);
   connect(img_cancel1, &THoverImage::OnClick, this, [this] { cb_time1->setCurrentIndex(0); });
@@ -153,9 +158,9 @@ void Tfrm_reg::MakeIdPage() {
   ed_conpass = MakeEdit(pnl2, QStringLiteral("ed_conpass"), {120, 150, 100, 20}, MaxCredentialLength);
   ed_conpass->setEchoMode(QLineEdit::Password);
 
-  img_back2 = MakePictureButton(pnl2, QStringLiteral("img_back2"), "regist_back.gif", {BackLeft, ButtonsTop});
-  img_next2 = MakePictureButton(pnl2, QStringLiteral("img_next2"), "regist_next.gif", {NextLeft, ButtonsTop});
-  img_cancel2 = MakePictureButton(pnl2, QStringLiteral("img_cancel2"), "regist_cancel.gif", {CancelLeft, ButtonsTop});
+  img_back2 = PageButton(pnl2, "img_back2", "regist_back.gif", BackLeft);
+  img_next2 = PageButton(pnl2, "img_next2", "regist_next.gif", NextLeft);
+  img_cancel2 = PageButton(pnl2, "img_cancel2", "regist_cancel.gif", CancelLeft);
   connect(id_overlap, &THoverImage::OnClick, this, &Tfrm_reg::id_overlapClick);
   connect(img_back2, &THoverImage::OnClick, this, [this] { ShowPage(pnl1); });
   connect(img_next2, &THoverImage::OnClick, this, &Tfrm_reg::img_next2Click);
@@ -173,18 +178,16 @@ void Tfrm_reg::MakePersonalPage() {
   const QRect field(120, 0, 190, 20);
   const auto at = [&](int row) { return field.translated(0, top(row)); };
 
-  MakeCaption(pnl3, "Label16", "First Name", top(0));
-  ed_firname = MakeEdit(pnl3, QStringLiteral("ed_firname"), at(0));
-  MakeCaption(pnl3, "Label17", "Last Name", top(1));
-  ed_lastname = MakeEdit(pnl3, QStringLiteral("ed_lastname"), at(1));
-  MakeCaption(pnl3, "Label18", "Email", top(2));
-  ed_mail = MakeEdit(pnl3, QStringLiteral("ed_mail"), at(2));
-  MakeCaption(pnl3, "Label20", "Address", top(3));
-  ed_addr = MakeEdit(pnl3, QStringLiteral("ed_addr"), at(3));
-  MakeCaption(pnl3, "Label21", "City", top(4));
-  ed_city = MakeEdit(pnl3, QStringLiteral("ed_city"), at(4));
-  MakeCaption(pnl3, "Label22", "Postal Code", top(5));
-  ed_code = MakeEdit(pnl3, QStringLiteral("ed_code"), at(5));
+  const auto edit = [&](const char* captionName, const std::string& caption, const char* name, int row) {
+    MakeCaption(pnl3, captionName, caption, top(row));
+    return MakeEdit(pnl3, QString::fromLatin1(name), at(row));
+  };
+  ed_firname = edit("Label16", "First Name", "ed_firname", 0);
+  ed_lastname = edit("Label17", "Last Name", "ed_lastname", 1);
+  ed_mail = edit("Label18", "Email", "ed_mail", 2);
+  ed_addr = edit("Label20", "Address", "ed_addr", 3);
+  ed_city = edit("Label21", "City", "ed_city", 4);
+  ed_code = edit("Label22", "Postal Code", "ed_code", 5);
   MakeCaption(pnl3, "Label23", "State", top(6));
   MakeLabel(pnl3, QStringLiteral("Label27"), "(U.S only)", {58, top(6), 60, 20});
   cb_state = MakeList(pnl3, QStringLiteral("cb_state"), at(6));
@@ -211,9 +214,9 @@ void Tfrm_reg::MakePersonalPage() {
   Label15 = MakeLink(pnl3, QStringLiteral("Label15"), "Privacy Policy.", {210, top(10) + 2, 100, 20});
   Label15->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-  img_back3 = MakePictureButton(pnl3, QStringLiteral("img_back3"), "regist_back.gif", {BackLeft, ButtonsTop});
-  img_next3 = MakePictureButton(pnl3, QStringLiteral("img_next3"), "regist_next.gif", {NextLeft, ButtonsTop});
-  img_cancel3 = MakePictureButton(pnl3, QStringLiteral("img_cancel3"), "regist_cancel.gif", {CancelLeft, ButtonsTop});
+  img_back3 = PageButton(pnl3, "img_back3", "regist_back.gif", BackLeft);
+  img_next3 = PageButton(pnl3, "img_next3", "regist_next.gif", NextLeft);
+  img_cancel3 = PageButton(pnl3, "img_cancel3", "regist_cancel.gif", CancelLeft);
   connect(img_back3, &THoverImage::OnClick, this, [this] { ShowPage(pnl2); });
   connect(img_next3, &THoverImage::OnClick, this, &Tfrm_reg::img_next3Click);
   connect(img_cancel3, &THoverImage::OnClick, this, &Tfrm_reg::img_cancel3Click);
@@ -248,9 +251,9 @@ void Tfrm_reg::MakeSettingsPage() {
   ch_news->setChecked(true);
   Label14 = MakeLink(pnl4, QStringLiteral("Label14"), "Terms of service.", {20, 222, 150, 20});
 
-  img_back4 = MakePictureButton(pnl4, QStringLiteral("img_back4"), "regist_back.gif", {BackLeft, ButtonsTop});
-  img_finish = MakePictureButton(pnl4, QStringLiteral("img_finish"), "finish.gif", {NextLeft, ButtonsTop});
-  img_cancel4 = MakePictureButton(pnl4, QStringLiteral("img_cancel4"), "regist_cancel.gif", {CancelLeft, ButtonsTop});
+  img_back4 = PageButton(pnl4, "img_back4", "regist_back.gif", BackLeft);
+  img_finish = PageButton(pnl4, "img_finish", "finish.gif", NextLeft);
+  img_cancel4 = PageButton(pnl4, "img_cancel4", "regist_cancel.gif", CancelLeft);
   connect(img_back4, &THoverImage::OnClick, this, [this] { ShowPage(pnl3); });
   connect(img_finish, &THoverImage::OnClick, this, &Tfrm_reg::img_finishClick);
   connect(img_cancel4, &THoverImage::OnClick, this, &Tfrm_reg::img_cancel4Click);
