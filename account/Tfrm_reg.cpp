@@ -244,9 +244,13 @@ void Tfrm_reg::MakeSettingsPage() {
 
   cbo_auto = MakeCheckBox(pnl4, QStringLiteral("cbo_auto"),
                           MessageText("I would like Velomira to automatically start when my\r\ncomputer logs in."),
-                          {20, 146, 300, 34});
+                          {14, 146, 312, 34});
+  // The caption's own line break leaves a long first line; a smaller face keeps it whole.
+  QFont captionFont = cbo_auto->font();
+  captionFont.setPointSizeF(7.5);
+  cbo_auto->setFont(captionFont);
   ch_news = MakeCheckBox(pnl4, QStringLiteral("ch_news"),
-                         QStringLiteral("Sign me up for the Velomira newsletter."), {20, 188, 300, 18});
+                         QStringLiteral("Sign me up for the Velomira newsletter."), {14, 188, 312, 18});
   cbo_auto->setChecked(true);
   ch_news->setChecked(true);
   Label14 = MakeLink(pnl4, QStringLiteral("Label14"), "Terms of service.", {20, 222, 150, 20});
