@@ -3,12 +3,11 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "dialogkit/FormParts.h"
-#include "dialogkit/SkinnedDialog.h"
 #include "account/RememberedLogin.h"
 #include "controls/THoverImage.h"
 #include "controls/TPicturePanel.h"
 #include "controls/TTransparentButton.h"
+#include "dialogkit/FormParts.h"
 
 namespace velomira {
 

@@ -4,8 +4,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "dialogkit/FormParts.h"
-#include "dialogkit/SkinnedDialog.h"
 #include "account/Login.h"
 #include "account/LostPassword.h"
 #include "controls/CodePageText.h"
@@ -13,6 +11,7 @@
 #include "controls/TPicturePanel.h"
 #include "controls/TTransparentButton.h"
 #include "core/dFunc.h"
+#include "dialogkit/FormParts.h"
 #include "mainwin/alertbox/AlertBox.h"
 
 namespace velomira {

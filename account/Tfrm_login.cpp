@@ -7,8 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "dialogkit/FormParts.h"
-#include "dialogkit/SkinnedDialog.h"
 #include "account/InstalledVersion.h"
 #include "account/Login.h"
 #include "account/LoginAttempt.h"
@@ -23,6 +21,7 @@
 #include "controls/TTransparentButton.h"
 #include "core/dFunc.h"
 #include "core/qt/WindowDrag.h"
+#include "dialogkit/FormParts.h"
 #include "mainwin/alertbox/AlertBox.h"
 #include "platform/Browser.h"
 

@@ -22,7 +22,8 @@ class Tfrm_login : public SkinnedDialog {
   ~Tfrm_login() override;
 
   // Shows the dialog modally until a modal result is set; hiding the dialog meanwhile
-  // (during an attempt, or while a sub-dialog is open) does not end it.
+  // (during an attempt, or while a sub-dialog is open) does not end it, which is why
+  // this is not QDialog::exec (that ends as soon as the dialog hides).
   int ShowModal();
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result);

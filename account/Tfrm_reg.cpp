@@ -157,6 +157,8 @@ void Tfrm_reg::MakeIdPage() {
   MakeCaption(pnl2, "Label11", "Confirm", 150);
   ed_conpass = MakeEdit(pnl2, QStringLiteral("ed_conpass"), {120, 150, 100, 20}, MaxCredentialLength);
   ed_conpass->setEchoMode(QLineEdit::Password);
+  for (QLineEdit* password : {ed_pass, ed_conpass})
+    password->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));  // "*"
 
   img_back2 = PageButton(pnl2, "img_back2", "regist_back.gif", BackLeft);
   img_next2 = PageButton(pnl2, "img_next2", "regist_next.gif", NextLeft);
