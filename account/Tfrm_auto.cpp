@@ -3,18 +3,20 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "account/FormParts.h"
 #include "account/RememberedLogin.h"
 #include "controls/THoverImage.h"
 #include "controls/TPicturePanel.h"
 #include "controls/TTransparentButton.h"
+#include "dialogkit/FormParts.h"
 
 namespace velomira {
 
-Tfrm_auto::Tfrm_auto(QWidget* parent) : QWidget(parent) { FormCreate(); }
+Tfrm_auto::Tfrm_auto(QWidget* parent)
+    : SkinnedDialog(parent, QStringLiteral("frm_auto"), 330, 133) {
+  FormCreate();
+}
 
 void Tfrm_auto::FormCreate() {
-  SetUpAccountWindow(this, QStringLiteral("frm_auto"), 330, 133);
   pnl_auto = MakeBackground(this, QStringLiteral("pnl_auto"), "alertbox.gif");
   Label1 = MakeLabel(pnl_auto, QStringLiteral("Label1"), "Velomira login", {10, 2, 200, 16}, true);
   Label2 = MakeLabel(pnl_auto, QStringLiteral("Label2"), "Verifying user ID / Password",

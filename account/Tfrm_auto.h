@@ -1,6 +1,6 @@
 #pragma once
 // The verification window "frm_auto": shown while a login request runs.
-#include <QWidget>
+#include "dialogkit/SkinnedDialog.h"
 
 class QLabel;
 class QProgressBar;
@@ -11,7 +11,7 @@ class THoverImage;
 class TPicturePanel;
 class TTransparentButton;
 
-class Tfrm_auto : public QWidget {
+class Tfrm_auto : public SkinnedDialog {
   Q_OBJECT
  public:
   explicit Tfrm_auto(QWidget* parent = nullptr);

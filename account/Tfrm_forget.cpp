@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "account/FormParts.h"
 #include "account/Login.h"
 #include "account/LostPassword.h"
 #include "controls/CodePageText.h"
@@ -12,11 +11,15 @@
 #include "controls/TPicturePanel.h"
 #include "controls/TTransparentButton.h"
 #include "core/dFunc.h"
+#include "dialogkit/FormParts.h"
 #include "mainwin/alertbox/AlertBox.h"
 
 namespace velomira {
 
-Tfrm_forget::Tfrm_forget(QWidget* parent) : QWidget(parent) { FormCreate(); }
+Tfrm_forget::Tfrm_forget(QWidget* parent)
+    : SkinnedDialog(parent, QStringLiteral("frm_forget"), 330, 184) {
+  FormCreate();
+}
 
 void Tfrm_forget::MakeEntryLines(TPicturePanel* page, int top, const QString& idName,
                                  const QString& emailName, const QString& arrow1,
@@ -31,7 +34,6 @@ void Tfrm_forget::MakeEntryLines(TPicturePanel* page, int top, const QString& id
 
 void Tfrm_forget::FormCreate() {
   setAttribute(Qt::WA_DeleteOnClose);
-  SetUpAccountWindow(this, QStringLiteral("frm_forget"), 330, 184);
 
   Pnl_forgot1 = MakeBackground(this, QStringLiteral("Pnl_forgot1"), "loginbox.gif");
   QLabel* intro = MakeLabel(Pnl_forgot1, QStringLiteral("Label1"),

@@ -3,7 +3,7 @@
 // asks for the ID and e-mail address, page 2 says the new password is on its way,
 // page 3 asks again after a refusal. It closes itself (and is freed) and shows the
 // login dialog again.
-#include <QWidget>
+#include "dialogkit/SkinnedDialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,7 +14,7 @@ class THoverImage;
 class TPicturePanel;
 class TTransparentButton;
 
-class Tfrm_forget : public QWidget {
+class Tfrm_forget : public SkinnedDialog {
   Q_OBJECT
  public:
   explicit Tfrm_forget(QWidget* parent = nullptr);

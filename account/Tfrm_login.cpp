@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "account/FormParts.h"
 #include "account/InstalledVersion.h"
 #include "account/Login.h"
 #include "account/LoginAttempt.h"
@@ -15,12 +14,14 @@
 #include "account/RememberedLogin.h"
 #include "account/Tfrm_forget.h"
 #include "account/Tfrm_proxy.h"
+#include "account/Tfrm_reg.h"
 #include "controls/CodePageText.h"
 #include "controls/THoverImage.h"
 #include "controls/TPicturePanel.h"
 #include "controls/TTransparentButton.h"
 #include "core/dFunc.h"
 #include "core/qt/WindowDrag.h"
+#include "dialogkit/FormParts.h"
 #include "mainwin/alertbox/AlertBox.h"
 #include "platform/Browser.h"
 
@@ -34,7 +35,8 @@ constexpr int NotLoggedIn = 2;
 constexpr int MaxCredentialLength = 14;
 }  // namespace
 
-Tfrm_login::Tfrm_login(const std::string& programDir, QWidget* parent) : QWidget(parent) {
+Tfrm_login::Tfrm_login(const std::string& programDir, QWidget* parent)
+    : SkinnedDialog(parent, QStringLiteral("frm_login"), 330, 184) {
   frm_login = this;
   FormCreate(programDir);
 }
@@ -49,7 +51,6 @@ void Tfrm_login::FormCreate(const std::string& programDir) {
   if (state.ProgramDir.empty() || state.ProgramDir.back() != '/') state.ProgramDir += '/';
   LoadSettingsPaths();
 
-  SetUpAccountWindow(this, QStringLiteral("frm_login"), 330, 184);
   pnl_login = MakeBackground(this, QStringLiteral("pnl_login"), "loginbox.gif");
   Label3 = MakeLabel(pnl_login, QStringLiteral("Label3"), "Velomira login", {10, 2, 200, 16}, true);
   EnableWindowDrag(Label3);
@@ -69,7 +70,6 @@ void Tfrm_login::FormCreate(const std::string& programDir) {
 
   forgot = MakePictureButton(pnl_login, QStringLiteral("forgot"), "forgot.gif", {30, 120});
   proxy = MakePictureButton(pnl_login, QStringLiteral("proxy"), "proxy.gif", {125, 120});
-  // Opens the registration wizard once it exists; until then it does nothing.
   img_newacc = MakePictureButton(pnl_login, QStringLiteral("img_newacc"), "newacc.gif", {220, 120});
   img_help = MakePictureButton(pnl_login, QStringLiteral("img_help"), "log_help.gif", {30, 148});
   TransparentButton1 = MakeCloseBox(pnl_login, QStringLiteral("TransparentButton1"));
@@ -90,6 +90,7 @@ void Tfrm_login::FormCreate(const std::string& programDir) {
   connect(img_help, &THoverImage::OnClick, this, &Tfrm_login::img_helpClick);
   connect(forgot, &THoverImage::OnClick, this, &Tfrm_login::forgotClick);
   connect(proxy, &THoverImage::OnClick, this, &Tfrm_login::proxyClick);
+  connect(img_newacc, &THoverImage::OnClick, this, &Tfrm_login::img_newaccClick);
   OnEnterKey(ed_id, [this] { focusNextChild(); });
   OnEnterKey(ed_pass, [this] { img_loginClick(); });
 }
@@ -159,7 +160,7 @@ int Tfrm_login::TryLogin() {
 }
 
 bool Tfrm_login::event(QEvent* event) {
-  const bool handled = QWidget::event(event);
+  const bool handled = SkinnedDialog::event(event);
   if (event->type() == QEvent::WindowActivate) FormActivate();
   return handled;
 }
@@ -177,7 +178,7 @@ void Tfrm_login::keyPressEvent(QKeyEvent* event) {
     focusNextChild();
     return;
   }
-  QWidget::keyPressEvent(event);
+  SkinnedDialog::keyPressEvent(event);
 }
 
 void Tfrm_login::closeEvent(QCloseEvent* event) {
@@ -203,6 +204,11 @@ void Tfrm_login::forgotClick() {
 void Tfrm_login::proxyClick() {
   hide();
   (new Tfrm_proxy(this))->show();
+}
+
+void Tfrm_login::img_newaccClick() {
+  hide();
+  (new Tfrm_reg(this))->show();
 }
 
 }  // namespace velomira

@@ -1,7 +1,7 @@
 #pragma once
 // The login dialog "frm_login". It lives, mostly hidden, for the whole run; the other
 // account dialogs find it through frm_login and show it again when they close.
-#include <QWidget>
+#include "dialogkit/SkinnedDialog.h"
 #include <string>
 
 class QCheckBox;
@@ -15,14 +15,15 @@ class THoverImage;
 class TPicturePanel;
 class TTransparentButton;
 
-class Tfrm_login : public QWidget {
+class Tfrm_login : public SkinnedDialog {
   Q_OBJECT
  public:
   explicit Tfrm_login(const std::string& programDir, QWidget* parent = nullptr);
   ~Tfrm_login() override;
 
   // Shows the dialog modally until a modal result is set; hiding the dialog meanwhile
-  // (during an attempt, or while a sub-dialog is open) does not end it.
+  // (during an attempt, or while a sub-dialog is open) does not end it, which is why
+  // this is not QDialog::exec (that ends as soon as the dialog hides).
   int ShowModal();
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result);
@@ -59,6 +60,7 @@ class Tfrm_login : public QWidget {
   void img_helpClick();
   void forgotClick();
   void proxyClick();
+  void img_newaccClick();
 
   int modalResult_ = 0;
   QEventLoop* modalLoop_ = nullptr;

@@ -11,7 +11,7 @@
 #include "controls/TTransparentButton.h"
 #include "core/dFunc.h"
 #include "core/qt/WindowChrome.h"
-#include "mainwin/alertbox/BoxFrame.h"
+#include "dialogkit/SkinnedDialog.h"
 #include "platform/Browser.h"
 
 namespace velomira {
@@ -40,7 +40,7 @@ Tfrmalertalam::Tfrmalertalam(const std::string& address)
     move(screen->geometry().center() - rect().center());
   }
 
-  pnl_pre = MakeBoxBackground(this, QStringLiteral("pnl_pre"), "alertbox.gif");
+  pnl_pre = MakeBackground(this, QStringLiteral("pnl_pre"), "alertbox.gif");
 
   BoxLabel(pnl_pre, "Label1", "Sorry for the interruption.", QPoint(104, 26));
   prgname = new QLabel(pnl_pre);
@@ -61,9 +61,7 @@ Tfrmalertalam::Tfrmalertalam(const std::string& address)
   LoadButtonPictures(alert_no, "alert_cancel.gif", "alert_cancel_ovr.gif", "alert_cancel_ovr.gif");
   alert_no->SetAutoSize(true);
   alert_no->move(176, 99);
-  TransparentButton1 = new TTransparentButton(pnl_pre);
-  TransparentButton1->setObjectName("TransparentButton1");
-  TransparentButton1->setGeometry(314, 3, 12, 10);
+  TransparentButton1 = MakeCloseBox(pnl_pre, QStringLiteral("TransparentButton1"));
 
   connect(alert_yes, &THoverImage::OnClick, this, &Tfrmalertalam::alert_yesClick);
   connect(alert_no, &THoverImage::OnClick, this, &Tfrmalertalam::alert_noClick);

@@ -6,7 +6,7 @@
 
 #include "FriendMailText.h"
 #include "HelpBrowser.h"
-#include "account/FormParts.h"
+#include "dialogkit/FormParts.h"
 #include "controls/CodePageText.h"
 #include "controls/THoverImage.h"
 #include "controls/TImage.h"

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 
 #include "CaptionLeftCheck.h"
-#include "account/FormParts.h"
+#include "dialogkit/FormParts.h"
 #include "Tfrm_cate1.h"
 #include "controls/CodePageText.h"
 #include "controls/THoverImage.h"

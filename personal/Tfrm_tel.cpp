@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "FriendMailText.h"
-#include "account/FormParts.h"
+#include "dialogkit/FormParts.h"
 #include "controls/CodePageText.h"
 #include "controls/THoverImage.h"
 #include "controls/TPicturePanel.h"
@@ -62,8 +62,8 @@ void StyleMemo(QPlainTextEdit* memo, const char* name, QRect place) {
 
 }  // namespace
 
-Tfrm_tel::Tfrm_tel(const std::string& programText, const std::string& programLine) : programLine_(programLine) {
-  SetUpAccountWindow(this, QStringLiteral("frm_tel"), 331, 340);
+Tfrm_tel::Tfrm_tel(const std::string& programText, const std::string& programLine)
+    : SkinnedDialog(nullptr, QStringLiteral("frm_tel"), 331, 340), programLine_(programLine) {
   pnl_mail = MakeBackground(this, QStringLiteral("pnl_mail"), "REGIST.gif");
   MakeLabel(pnl_mail, QStringLiteral("Label1"), "Tell a Friend", {10, 3, 200, 18}, true);
   TransparentButton1 = MakeCloseBox(pnl_mail, QStringLiteral("TransparentButton1"));
@@ -97,7 +97,7 @@ Tfrm_tel::Tfrm_tel(const std::string& programText, const std::string& programLin
 }
 
 void Tfrm_tel::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
+  SkinnedDialog::showEvent(event);
   Memo2->setFocus();
 }
 

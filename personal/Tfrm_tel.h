@@ -1,7 +1,7 @@
 #pragma once
 // Tell a friend: the member's name and address (from the login), the program, an
 // optional message and the friend's name and address; the service sends the mail.
-#include <QDialog>
+#include "dialogkit/SkinnedDialog.h"
 #include <string>
 
 class QLineEdit;
@@ -13,7 +13,7 @@ class THoverImage;
 class TPicturePanel;
 class TTransparentButton;
 
-class Tfrm_tel : public QDialog {
+class Tfrm_tel : public SkinnedDialog {
   Q_OBJECT
  public:
   // programText for "Program"; programLine: the program's whole list line.

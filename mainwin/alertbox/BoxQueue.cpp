@@ -3,23 +3,15 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEventLoop>
-#include <QGuiApplication>
-#include <QScreen>
 #include <memory>
+
+#include "dialogkit/SkinnedDialog.h"
 
 namespace velomira {
 
 namespace {
 
 int showingBoxes = 0;
-
-void CentreOnScreen(QDialog* box) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  const QRect area = screen->geometry();
-  box->move(area.x() + (area.width() - box->width()) / 2,
-            area.y() + (area.height() - box->height()) / 2);
-}
 
 }  // namespace
 

@@ -8,7 +8,6 @@
 #include "controls/TPicturePanel.h"
 #include "controls/TTransparentButton.h"
 #include "core/qt/WindowChrome.h"
-#include "mainwin/alertbox/BoxFrame.h"
 
 namespace velomira {
 
@@ -19,8 +18,8 @@ constexpr int OkResult = 1;
 constexpr int CancelResult = 2;
 }  // namespace
 
-TfrmAlertSearch::TfrmAlertSearch(QWidget* parent) : QDialog(parent) {
-  SetUpBoxWindow(this, QStringLiteral("frmAlertSearch"), 330, 133);
+TfrmAlertSearch::TfrmAlertSearch(QWidget* parent)
+    : SkinnedDialog(parent, QStringLiteral("frmAlertSearch"), 330, 133) {
   FormCreate();
   frmAlertSearch = this;
 }
@@ -30,7 +29,7 @@ TfrmAlertSearch::~TfrmAlertSearch() {
 }
 
 void TfrmAlertSearch::FormCreate() {
-  PnlAlertsearch = MakeBoxBackground(this, QStringLiteral("PnlAlertsearch"), "AlertBox.gif");
+  PnlAlertsearch = MakeBackground(this, QStringLiteral("PnlAlertsearch"), "AlertBox.gif");
 
   lblMessage = new QLabel(PnlAlertsearch);
   lblMessage->setObjectName(QStringLiteral("lblMessage"));
@@ -51,7 +50,7 @@ void TfrmAlertSearch::FormCreate() {
   imgCancel->move(180, 100);
   connect(imgCancel, &THoverImage::OnClick, this, [this] { done(CancelResult); });
 
-  TransparentButton1 = MakeCloseArea(PnlAlertsearch);
+  TransparentButton1 = MakeCloseBox(PnlAlertsearch, QStringLiteral("TransparentButton1"));
   connect(TransparentButton1, &TTransparentButton::OnClick, this,
           [this] { done(CancelResult); });
   LoadButtons();

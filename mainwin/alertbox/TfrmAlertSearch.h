@@ -1,7 +1,7 @@
 #pragma once
 // The question and notice box "frmAlertSearch" (330 x 133): lblMessage with imgOk
 // (result 1) and imgCancel (result 2); the notice hides imgCancel and centres imgOk.
-#include <QDialog>
+#include "dialogkit/SkinnedDialog.h"
 #include <string>
 
 class QLabel;
@@ -12,7 +12,7 @@ class THoverImage;
 class TPicturePanel;
 class TTransparentButton;
 
-class TfrmAlertSearch : public QDialog {
+class TfrmAlertSearch : public SkinnedDialog {
   Q_OBJECT
  public:
   explicit TfrmAlertSearch(QWidget* parent = nullptr);

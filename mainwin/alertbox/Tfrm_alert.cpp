@@ -7,14 +7,12 @@
 #include "controls/TPicturePanel.h"
 #include "controls/TTransparentButton.h"
 #include "core/qt/WindowChrome.h"
-#include "mainwin/alertbox/BoxFrame.h"
 
 namespace velomira {
 
 Tfrm_alert* frm_alert = nullptr;
 
-Tfrm_alert::Tfrm_alert(QWidget* parent) : QDialog(parent) {
-  SetUpBoxWindow(this, QStringLiteral("frm_alert"), 330, 130);
+Tfrm_alert::Tfrm_alert(QWidget* parent) : SkinnedDialog(parent, QStringLiteral("frm_alert"), 330, 130) {
   FormCreate();
   frm_alert = this;
 }
@@ -24,7 +22,7 @@ Tfrm_alert::~Tfrm_alert() {
 }
 
 void Tfrm_alert::FormCreate() {
-  pnl_alert = MakeBoxBackground(this, QStringLiteral("pnl_alert"), "alertbox.gif");
+  pnl_alert = MakeBackground(this, QStringLiteral("pnl_alert"), "alertbox.gif");
 
   HoverLabel1 = new THoverLabel(pnl_alert);
   HoverLabel1->setObjectName(QStringLiteral("HoverLabel1"));
@@ -45,7 +43,7 @@ void Tfrm_alert::FormCreate() {
   LoadButtonPictures(alert_yes, "alert_ok.gif", "alert_ok_ovr.gif", "alert_ok_ovr.gif");
   connect(alert_yes, &THoverImage::OnClick, this, &QDialog::accept);
 
-  TransparentButton1 = MakeCloseArea(pnl_alert);
+  TransparentButton1 = MakeCloseBox(pnl_alert, QStringLiteral("TransparentButton1"));
   connect(TransparentButton1, &TTransparentButton::OnClick, this, &QDialog::accept);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The alert box "frm_alert" (330 x 130): the message in HoverLabel1 and one OK picture.
-#include <QDialog>
+#include "dialogkit/SkinnedDialog.h"
 #include <string>
 
 namespace velomira {
@@ -10,7 +10,7 @@ class THoverLabel;
 class TPicturePanel;
 class TTransparentButton;
 
-class Tfrm_alert : public QDialog {
+class Tfrm_alert : public SkinnedDialog {
   Q_OBJECT
  public:
   explicit Tfrm_alert(QWidget* parent = nullptr);

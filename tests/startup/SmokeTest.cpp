@@ -1,6 +1,7 @@
 // The whole client against the reference service on the test display: the launcher
 // starts the main program, the remembered member is logged in, the list scrolls, the
-// exit picture ends the program and the service receives the usage log.
+// exit picture ends the program and the service receives the usage log; a visitor
+// signs up through the registration wizard and logs in with the new ID.
 #include <sys/stat.h>
 
 #include <cstdlib>
@@ -31,8 +32,8 @@ struct WindowPlace {
   int Width = 0, Height = 0;
 };
 
-// The visible window of size 290 wide that the process shows.
-WindowPlace FindMainWindow(pid_t pid) {
+// A visible window of the process, width pixels wide (and height high, when given).
+WindowPlace FindWindow(pid_t pid, int width, int height = 0) {
   std::istringstream ids(RunCapture({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(pid)}));
   for (std::string id; ids >> id;) {
     std::istringstream shell(RunCapture({"xdotool", "getwindowgeometry", "--shell", id}));
@@ -41,7 +42,7 @@ WindowPlace FindMainWindow(pid_t pid) {
       if (line.rfind("WIDTH=", 0) == 0) place.Width = std::atoi(line.c_str() + 6);
       if (line.rfind("HEIGHT=", 0) == 0) place.Height = std::atoi(line.c_str() + 7);
     }
-    if (place.Width == 290) return place;
+    if (place.Width == width && (height == 0 || place.Height == height)) return place;
   }
   return {};
 }
@@ -57,6 +58,8 @@ class Smoke : public testing::Test {
     std::filesystem::create_directories(folder.Path() + "runtime");
     ::chmod((folder.Path() + "runtime").c_str(), 0700);
     ::setenv("XDG_RUNTIME_DIR", (folder.Path() + "runtime").c_str(), 1);
+    // The wizard writes the autostart entry; it stays in the test's folder.
+    ::setenv("XDG_CONFIG_HOME", (folder.Path() + "config").c_str(), 1);
 
     service = Spawn({VELOMIRA_SERVICE_PATH, "--port", "0", "--data", folder.Path() + "data", "--seed"},
                     ServiceLog());
@@ -103,7 +106,7 @@ TEST_F(Smoke, LauncherToMainWindowToExitWithUsageLog) {
   pid_t client = 0;
   ASSERT_TRUE(WaitUntil([&] { return (client = FindProcess(MainProgram())) != 0; }, 10s));
   WindowPlace window;
-  ASSERT_TRUE(WaitUntil([&] { return !(window = FindMainWindow(client)).Id.empty(); }, 20s))
+  ASSERT_TRUE(WaitUntil([&] { return !(window = FindWindow(client, 290)).Id.empty(); }, 20s))
       << "no main window";
   EXPECT_EQ(window.Height, 360);
   // A figure for the record, not a limit: timing belongs to the benchmarks.
@@ -122,6 +125,74 @@ TEST_F(Smoke, LauncherToMainWindowToExitWithUsageLog) {
   EXPECT_TRUE(WaitUntil([&] { return FindProcess(MainProgram()) == 0; }, 20s)) << "still running";
   EXPECT_TRUE(WaitUntil([&] { return ServiceOutput().find("usage log stored: ") != std::string::npos; }, 5s))
       << ServiceOutput();
+}
+
+// Clicks at x, y inside window.
+void ClickAt(const WindowPlace& window, int x, int y) {
+  RunCapture({"xdotool", "mousemove", "--window", window.Id, std::to_string(x), std::to_string(y), "click", "1"});
+  std::this_thread::sleep_for(700ms);
+}
+
+void Keys(const std::vector<std::string>& keys) {
+  std::vector<std::string> args{"xdotool", "key", "--delay", "60"};
+  args.insert(args.end(), keys.begin(), keys.end());
+  RunCapture(args);
+  std::this_thread::sleep_for(700ms);
+}
+
+void Type(const std::string& text) {
+  RunCapture({"xdotool", "type", "--delay", "30", text});
+  std::this_thread::sleep_for(200ms);
+}
+
+TEST_F(Smoke, RegisterANewMemberAndLogInWithIt) {
+  folder.Write("app/user.ini", "");  // a visitor: nobody to log in automatically
+  const pid_t launcher = Spawn({folder.Path() + "app/Velomira"});
+  ::waitpid(launcher, nullptr, 0);
+  pid_t client = 0;
+  ASSERT_TRUE(WaitUntil([&] { return (client = FindProcess(MainProgram())) != 0; }, 10s));
+  WindowPlace login;
+  ASSERT_TRUE(WaitUntil([&] { return !(login = FindWindow(client, 330, 184)).Id.empty(); }, 20s));
+  std::this_thread::sleep_for(500ms);
+
+  ClickAt(login, 250, 128);  // New account
+  WindowPlace wizard;
+  ASSERT_TRUE(WaitUntil([&] { return !(wizard = FindWindow(client, 330, 340)).Id.empty(); }, 10s));
+  std::this_thread::sleep_for(500ms);
+  ClickAt(wizard, 165, 320);  // network page: next
+  ClickAt(wizard, 165, 77);  // the time zone list opens
+  Keys({"Escape"});          // and closes again, keeping the focus
+  std::vector<std::string> down(16, "Down");  // "(GMT -03:30) Newfoundland"
+  down.push_back("Return");                   // Enter in the list is next
+  Keys(down);
+  ClickAt(wizard, 170, 100);  // the ID
+  Type("newcomer7");
+  Keys({"Return"});  // the ID check, then its message
+  ASSERT_TRUE(WaitUntil([&] { return ServiceOutput().find("IdOverlapCheck 200 code 121") != std::string::npos; }, 10s))
+      << ServiceOutput();
+  std::this_thread::sleep_for(500ms);
+  Keys({"Return"});  // OK on "You can use this ID."
+  Type("Pass1234");
+  Keys({"Return"});
+  Type("pass1234");  // the case of the letters does not matter
+  Keys({"Return"});  // next
+  Type("New");
+  Keys({"Return", "Return"});  // first name, then past the last name
+  Type("new@comer.example");
+  ClickAt(wizard, 165, 320);  // next
+  ClickAt(wizard, 165, 320);  // finish
+  ASSERT_TRUE(WaitUntil([&] { return ServiceOutput().find("member registered: newcomer7") != std::string::npos; }, 10s))
+      << ServiceOutput();
+  EXPECT_TRUE(std::filesystem::exists(folder.Path() + "config/autostart/velomira.desktop"));
+
+  // The login dialog is back with the new ID; the password is the one typed first.
+  ASSERT_TRUE(WaitUntil([&] { return !FindWindow(client, 330, 184).Id.empty(); }, 10s));
+  std::this_thread::sleep_for(500ms);
+  ClickAt(login, 165, 74);
+  Type("Pass1234");
+  Keys({"Return"});
+  ASSERT_TRUE(WaitUntil([&] { return !FindWindow(client, 290).Id.empty(); }, 20s)) << ServiceOutput();
+  EXPECT_NE(ServiceOutput().find("UserLogin 200 code 100"), std::string::npos) << ServiceOutput();
 }
 
 }  // namespace

@@ -1,45 +1,19 @@
-#include "account/FormParts.h"
+#include "dialogkit/FormParts.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 
 #include "controls/CodePageText.h"
+#include "controls/TFlatRadioButton.h"
 #include "controls/THoverImage.h"
-#include "controls/TPicturePanel.h"
-#include "controls/TTransparentButton.h"
 #include "core/dFunc.h"
 #include "core/qt/SkinPicture.h"
 #include "core/qt/WindowChrome.h"
-#include "core/qt/WindowDrag.h"
 
 namespace velomira {
 
 namespace {
-
-class EnterKeyFilter : public QObject {
- public:
-  EnterKeyFilter(QObject* parent, std::function<void()> action)
-      : QObject(parent), action_(std::move(action)) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress) {
-      const int key = static_cast<QKeyEvent*>(event)->key();
-      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        action_();
-        return true;
-      }
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> action_;
-};
 
 const QColor DisabledTextColour(140, 156, 180);
 
@@ -50,31 +24,6 @@ std::string HoverName(const std::string& picture) {
 }
 
 }  // namespace
-
-void SetUpAccountWindow(QWidget* window, const QString& formName, int width, int height) {
-  window->setObjectName(formName);
-  window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-  window->setWindowTitle(QStringLiteral("Velomira"));
-  window->setFixedSize(width, height);
-  CentreOnScreen(window);
-}
-
-void CentreOnScreen(QWidget* window) {
-  const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->availableGeometry();
-  window->move(area.x() + (area.width() - window->width()) / 2,
-               area.y() + (area.height() - window->height()) / 2);
-}
-
-TPicturePanel* MakeBackground(QWidget* parent, const QString& name, const std::string& picture) {
-  auto* panel = new TPicturePanel(parent);
-  panel->setObjectName(name);
-  panel->setGeometry(0, 0, parent->width(), parent->height());
-  panel->SetPicture(LoadSkinPicture(State().FormDir, picture));
-  EnableWindowDrag(panel);
-  return panel;
-}
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const std::string& text, QRect place,
                   bool title) {
@@ -132,15 +81,23 @@ THoverImage* MakePictureButton(QWidget* parent, const QString& name, const std::
   return button;
 }
 
-TTransparentButton* MakeCloseBox(QWidget* parent, const QString& name) {
-  auto* close = new TTransparentButton(parent);
-  close->setObjectName(name);
-  close->setGeometry(314, 3, 9, 9);
-  return close;
-}
-
-void OnEnterKey(QLineEdit* edit, std::function<void()> action) {
-  edit->installEventFilter(new EnterKeyFilter(edit, std::move(action)));
+TFlatRadioButton* MakeRadio(QWidget* parent, const QString& name, const std::string& caption,
+                            QRect place) {
+  auto* radio = new TFlatRadioButton(parent);
+  radio->setObjectName(name);
+  radio->SetCaption(caption);
+  radio->setGeometry(place);
+  // White ring and dot over the dark body; the ring stays see-through.
+  QPalette palette = radio->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  palette.setColor(QPalette::Disabled, QPalette::WindowText, DisabledTextColour);
+  palette.setColor(QPalette::Base, Qt::transparent);
+  palette.setColor(QPalette::Window, Qt::transparent);
+  radio->setPalette(palette);
+  QFont font = radio->font();
+  font.setPointSize(8);
+  radio->setFont(font);
+  return radio;
 }
 
 }  // namespace velomira
