@@ -2,7 +2,6 @@
 // The reference service: servlets, downloads and web pages over HTTP.
 #include <memory>
 #include <string>
-#include <thread>
 
 #include "Database.h"
 #include "Servlet.h"
@@ -22,10 +21,9 @@ public:
 
   // Binds to host and port (0 picks a free one); the bound port, or -1.
   int bind(const std::string& host, int port);
-  // Serves until stop(); false when it could not serve.
-  bool run();
-  // Serves on a background thread until stop() or destruction.
-  void start();
+  // Serves on background threads until stop() or destruction; false when
+  // it could not start.
+  bool start();
   void stop();
 
 private:
@@ -35,7 +33,6 @@ private:
   RequestLog log_;
   ServletTable servlets_;
   std::unique_ptr<Routes> routes_;
-  std::thread thread_;
 };
 
 }  // namespace velomira::service

@@ -43,6 +43,8 @@ struct ServletCall {
   std::string site;
   const ServiceConfig& config;
   RequestLog& log;
+  // The address the request came from ("127.0.0.1").
+  std::string client;
 
   // An absolute address of one of this service's pages.
   std::string link(std::string_view path) const { return "http://" + site + std::string(path); }

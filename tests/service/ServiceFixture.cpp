@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "Passwords.h"
+#include "RawHttp.h"
 #include "Seed.h"
 
 namespace velomira::service::test {
@@ -87,6 +88,14 @@ Reply ServiceTest::Post(const std::string& target) {
 
 Reply ServiceTest::Get(const std::string& target) {
   return FromResult(MakeClient().Get(target));
+}
+
+Reply ServiceTest::ServletFrom(const std::string& from, const std::string& nameAndQuery) {
+  RawConnection connection(port_, from);
+  if (!connection.send(ClientRequest("/servlet/servlet." + nameAndQuery, port_))) return {};
+  Reply reply;
+  reply.body = ReplyBody(connection.receiveAll(std::chrono::seconds(10)), reply.status);
+  return reply;
 }
 
 Connection& ServiceTest::Db() {

@@ -37,6 +37,9 @@ protected:
   static Reply Servlet(const std::string& nameAndQuery) {
     return Post("/servlet/servlet." + nameAndQuery);
   }
+  // A servlet request sent in the client's way (HTTP/1.0, a new connection)
+  // from the local address from.
+  static Reply ServletFrom(const std::string& from, const std::string& nameAndQuery);
   static Connection& Db();
   static std::string Site();
 
