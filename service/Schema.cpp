@@ -135,6 +135,12 @@ CREATE TABLE IF NOT EXISTS usage_logs (
   content TEXT NOT NULL,
   received_utc INTEGER NOT NULL
 );
+CREATE TABLE IF NOT EXISTS member_logins (
+  member_id TEXT NOT NULL COLLATE NOCASE,
+  address TEXT NOT NULL,
+  last_seen_utc INTEGER NOT NULL,
+  PRIMARY KEY (member_id, address)
+);
 )SQL";
 
 }  // namespace

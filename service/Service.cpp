@@ -111,7 +111,9 @@ private:
       auto connection = owner_.database_.acquire();
       ServletCall call{params, *connection, owner_.config_.clock(), SiteOf(req, boundSite),
                        owner_.config_, owner_.log_, req.client};
-      body = servlet->handler(call);
+      const auto refusal = owner_.guard_.refusal(name, call);
+      body = refusal ? *refusal : servlet->handler(call);
+      if (!refusal) owner_.guard_.served(name, call, body);
     } catch (const std::exception& error) {
       owner_.log_.line("error in servlet." + name + ": " + error.what());
       body = servlet->bare ? std::string() : Reply(code::kServiceError);

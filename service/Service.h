@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Database.h"
+#include "RequestGuard.h"
 #include "Servlet.h"
 
 namespace velomira::service {
@@ -32,6 +33,7 @@ private:
   Database database_;
   RequestLog log_;
   ServletTable servlets_;
+  RequestGuard guard_;
   std::unique_ptr<Routes> routes_;
 };
 

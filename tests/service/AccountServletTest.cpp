@@ -78,6 +78,7 @@ TEST_F(AccountServletTest, RegistrationRefusesBadData) {
 }
 
 TEST_F(AccountServletTest, PreferencesRoundTrip) {
+  LoginAs();
   ASSERT_EQ(Servlet("UserRegistration?" + RegistrationQuery("prefuser", "first1", "%2B0530", "n")).code(),
             "100");
   Reply get = Servlet("UserPreference?mode=get&usr_id=prefuser");
@@ -115,7 +116,7 @@ TEST_F(AccountServletTest, PreferencesRoundTrip) {
   EXPECT_EQ(Servlet("UserLogin?usr_id=prefuser&pass=first1").code(), "240");
   EXPECT_EQ(Servlet("UserLogin?usr_id=prefuser&pass=second2").code(), "100");
 
-  EXPECT_EQ(Servlet("UserPreference?mode=get&usr_id=nobody_here").code(), "250");
+  EXPECT_EQ(Servlet("UserPreference?mode=get&usr_id=nobody_here").code(), "243");
   EXPECT_EQ(Servlet("UserPreference?mode=update&gmt=99999&usr_id=prefuser&pass=x").code(), "221");
   EXPECT_EQ(Servlet("UserPreference?mode=other&usr_id=prefuser").code(), "300");
 }

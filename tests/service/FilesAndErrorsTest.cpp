@@ -57,6 +57,7 @@ TEST_F(FilesAndErrorsTest, WebPagesExistForEveryAddressHandedOut) {
 }
 
 TEST_F(FilesAndErrorsTest, BadRequestsGetFramedCodesOr404) {
+  LoginAs();
   const Reply unknown = Servlet("NoSuchServlet?x=1");
   EXPECT_EQ(unknown.status, 200);
   EXPECT_EQ(unknown.body, "301" + std::string(29, ' '));

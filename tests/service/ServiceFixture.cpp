@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "MemberLogins.h"
 #include "Passwords.h"
 #include "RawHttp.h"
 #include "Seed.h"
@@ -96,6 +97,10 @@ Reply ServiceTest::ServletFrom(const std::string& from, const std::string& nameA
   Reply reply;
   reply.body = ReplyBody(connection.receiveAll(std::chrono::seconds(10)), reply.status);
   return reply;
+}
+
+void ServiceTest::LoginAs(const std::string& member) {
+  OpenLogin(Db(), member, "127.0.0.1", service_->config().clock());
 }
 
 Connection& ServiceTest::Db() {

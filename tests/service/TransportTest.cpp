@@ -41,8 +41,11 @@ std::string UrlEncoded(const std::string& text) {
 }
 
 TEST_F(TransportTest, LongUsageLogsAreStoredWhole) {
-  for (const std::size_t size : {std::size_t{20'000}, std::size_t{1024 * 1024}}) {
-    const std::string name = "20261210120000demo" + std::to_string(size) + ".log";
+  LoginAs();
+  const std::pair<std::size_t, const char*> logs[] = {{20'000, "20261210120001"},
+                                                      {1024 * 1024, "20261210120002"}};
+  for (const auto& [size, stamp] : logs) {
+    const std::string name = std::string(stamp) + "demo.log";
     const std::string content = UsageLogText(size);
     const Reply reply =
         ServletFrom("127.0.0.1", "GetLog?name=" + name + "&cnt=" + UrlEncoded(content));
