@@ -125,8 +125,7 @@ std::string TellAFriend(ServletCall& call) {
 
 std::string HelpMe(ServletCall& call) {
   Mail mail{"help", call.params.get("from_name"), Trim(call.params.get("from")),
-            "Velomira support", Trim(call.params.get("to")), call.params.get("cnt")};
-  if (mail.toAddress.empty()) mail.toAddress = "support@velomira.example";
+            "Velomira support", call.config.supportAddress, call.params.get("cnt")};
   if (mail.body.empty()) return Reply(code::kBadParameters);
   QueueMail(call, mail);
   return Reply(code::kOk);

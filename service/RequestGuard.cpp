@@ -63,6 +63,19 @@ std::string LoginKey(const ServletCall& call) {
   return Lower(call.params.get("usr_id")) + '\n' + call.client;
 }
 
+constexpr std::size_t kMaxUsageLog = 1024 * 1024;
+// Room for what a mail adds to the texts it was sent with.
+constexpr std::int64_t kMailFrame = 300;
+
+// About what a stored log or mail takes.
+std::int64_t StoredBytes(const QueryParams& params) {
+  std::int64_t bytes = 0;
+  for (const char* key : {"name", "cnt", "cnt1", "cnt2", "from_name", "from", "to_name", "to"}) {
+    bytes += static_cast<std::int64_t>(params.get(key).size());
+  }
+  return bytes;
+}
+
 bool Succeeded(std::string_view reply) { return reply.substr(0, 3) == "100"; }
 
 }  // namespace
@@ -74,6 +87,9 @@ std::optional<std::string> RequestGuard::refusal(std::string_view servlet, Servl
   }
   if (const auto member = MemberOfRequest(name, call.params)) {
     if (!UseLogin(call.db, *member, call.client, call.now)) return Reply(code::kNoOpenLogin);
+    if (name == "getlog" && call.params.get("cnt").size() > kMaxUsageLog) {
+      return Reply(code::kQueryTooLong);
+    }
     if (name == "getlog" && logsPerMember_.full(Lower(*member), call.now)) {
       return Reply(code::kLimitReached);
     }
@@ -97,10 +113,12 @@ void RequestGuard::served(std::string_view servlet, ServletCall& call, std::stri
     OpenLogin(call.db, call.params.get("usr_id"), call.client, call.now);
   } else if (name == "getlog") {
     logsPerMember_.add(Lower(MemberOfUsageLog(call.params.get("name"))), call.now);
+    storage_.stored(call, StoredBytes(call.params));
   } else if (SendsMail(name)) {
     const std::string member = Lower(call.params.get("usr_id"));
     if (!member.empty()) mailsPerMember_.add(member, call.now);
     mailsPerAddress_.add(call.client, call.now);
+    storage_.stored(call, StoredBytes(call.params) + kMailFrame);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "RateWindow.h"
+#include "StorageQuota.h"
 #include "Servlet.h"
 
 namespace velomira::service {
@@ -23,6 +24,7 @@ private:
   RateWindow mailsPerMember_{20, 60 * 60};
   RateWindow mailsPerAddress_{50, 60 * 60};
   RateWindow logsPerMember_{100, 24 * 60 * 60};
+  StorageQuota storage_;
 };
 
 }  // namespace velomira::service

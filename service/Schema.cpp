@@ -141,6 +141,11 @@ CREATE TABLE IF NOT EXISTS member_logins (
   last_seen_utc INTEGER NOT NULL,
   PRIMARY KEY (member_id, address)
 );
+CREATE TABLE IF NOT EXISTS pending_passwords (
+  member_id TEXT PRIMARY KEY COLLATE NOCASE,
+  password_hash TEXT NOT NULL,
+  expires_utc INTEGER NOT NULL
+);
 )SQL";
 
 }  // namespace

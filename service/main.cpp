@@ -48,6 +48,8 @@ int main(int argc, char** argv) {
     config.dataDir = options->dataDir;
     config.assetDir = ProgramFolder(argv[0]) / "service-assets";
     config.log = &std::cout;
+    config.supportAddress = options->supportAddress;
+    config.storageCap = options->storageCapMb * 1024 * 1024;
     VelomiraService service(config);
     if (options->seed) {
       const SeedSummary summary = SeedSampleGuide(service.database(), service.config().clock());

@@ -18,6 +18,19 @@ protected:
                   .code(),
               "100");
   }
+
+  // How many of attempts requests are served before the limit (304) refuses them.
+  static int ServedBeforeLimit(const std::string& from, const std::string& request, int attempts) {
+    int served = 0;
+    std::string last;
+    for (int i = 0; i < attempts; ++i) {
+      last = ServletFrom(from, request).code();
+      if (last != "100") break;
+      ++served;
+    }
+    EXPECT_EQ(last, "304");
+    return served;
+  }
 };
 
 TEST_F(MemberSecurityTest, MemberRequestsNeedALoginFromTheSameAddress) {
@@ -60,6 +73,65 @@ TEST_F(MemberSecurityTest, TenWrongPasswordsLockThatAddressOutForAWhile) {
   EXPECT_EQ(ServletFrom(kOtherClient, "UserPreference?mode=get&usr_id=guessme1").code(), "243");
   // The member at another address is not locked out.
   EXPECT_EQ(ServletFrom("127.0.0.1", "UserLogin?usr_id=guessme1&pass=right123").code(), "100");
+}
+
+TEST_F(MemberSecurityTest, LostPasswordLeavesTheOldOneUntilOneIsUsed) {
+  Register("forget01", "first111");
+  ASSERT_EQ(ServletFrom(kOtherClient, "LostPassword?usr_id=forget01&email=forget01%40example.org")
+                .code(),
+            "100");
+  std::string mailed;
+  {
+    auto mail = Db().prepare("SELECT body FROM outbox WHERE to_address = 'forget01@example.org'");
+    ASSERT_TRUE(mail.next());
+    const std::string body = mail.text(0);
+    mailed = body.substr(body.rfind(' ') + 1);
+  }  // ends the read, so that later rows are seen
+
+  EXPECT_EQ(ServletFrom("127.0.0.1", "UserLogin?usr_id=forget01&pass=first111").code(), "100");
+  EXPECT_EQ(ServletFrom("127.0.0.1", "UserLogin?usr_id=forget01&pass=" + mailed).code(), "240");
+}
+
+TEST_F(MemberSecurityTest, MailHeadersTakeNoControlBytes) {
+  const std::string friendMail = "Tell_A_Friend?cnt1=Show&cnt2=Hi";
+  const std::string parts[] = {
+      "&from_name=Kim%0D%0ABcc%3A+x%40evil.example&from=kim%40example.org&to_name=Pat&to=pat%40example.org",
+      "&from_name=Kim&from=kim%40example.org%0ABcc%3A+x%40evil.example&to_name=Pat&to=pat%40example.org",
+      "&from_name=Kim&from=kim%40example.org&to_name=Pat%0D%0ABcc%3A+x%40evil.example&to=pat%40example.org",
+      "&from_name=Kim&from=kim%40example.org&to_name=Pat&to=pat%40example.org%0D%0ABcc%3A+x%40evil.example",
+      "&from_name=Kim%09&from=kim%40example.org&to_name=Pat&to=pat%40example.org",
+  };
+  for (const std::string& part : parts) {
+    EXPECT_EQ(ServletFrom("127.0.0.1", friendMail + part).code(), "231") << part;
+  }
+  EXPECT_EQ(ServletFrom("127.0.0.1", "Help_me?from=kim%40example.org%0D%0ABcc%3A+x%40evil.example"
+                                     "&from_name=Kim&cnt=Help").code(),
+            "231");
+  EXPECT_EQ(ServletFrom("127.0.0.1", "LostPassword?usr_id=demo&email=demo%40velomira.example%0D%0A")
+                .code(),
+            "231");
+  auto injected = Db().prepare("SELECT count(*) FROM outbox WHERE from_name || from_address || "
+                               "to_name || to_address LIKE '%Bcc%'");
+  ASSERT_TRUE(injected.next());
+  EXPECT_EQ(injected.integer(0), 0);
+}
+
+TEST_F(MemberSecurityTest, HelpGoesToSupportWhateverTheClientNames) {
+  ASSERT_EQ(ServletFrom("127.0.0.1", "Help_me?from=kim%40example.org&from_name=Kim"
+                                     "&cnt=Relay+this&to=victim%40example.org").code(),
+            "100");
+  auto mail = Db().prepare("SELECT to_address FROM outbox WHERE body = 'Relay this'");
+  ASSERT_TRUE(mail.next());
+  EXPECT_EQ(mail.text(0), "support@velomira.example");
+}
+
+TEST_F(MemberSecurityTest, MailsAreLimitedPerAddressAndPerMember) {
+  EXPECT_EQ(ServedBeforeLimit("127.0.0.3", "Help_me?from=kim%40example.org&from_name=Kim&cnt=Hi", 60),
+            50);
+  Register("mailme01", "first111");
+  EXPECT_EQ(ServedBeforeLimit("127.0.0.4", "LostPassword?usr_id=mailme01&email=mailme01%40example.org",
+                              30),
+            20);
 }
 
 }  // namespace

@@ -55,6 +55,10 @@ TEST_F(TransportTest, LongUsageLogsAreStoredWhole) {
     ASSERT_TRUE(stored.next()) << size;
     EXPECT_TRUE(stored.text(0) == content) << size;
   }
+  const std::string tooLong = UsageLogText(1024 * 1024 + 1);
+  EXPECT_EQ(ServletFrom("127.0.0.1", "GetLog?name=20261210120003demo.log&cnt=" + UrlEncoded(tooLong))
+                .code(),
+            "302");
 }
 
 // Connections that send a byte a second hold no thread: the others are
