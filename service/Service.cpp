@@ -61,11 +61,13 @@ HttpAnswer NotFound() { return HttpAnswer{404, "Not found\n", "text/plain"}; }
 
 }  // namespace
 
+HttpLimits ServiceHttpLimits() { return HttpLimits{.maxTarget = kMaxTarget}; }
+
 class VelomiraService::Routes {
 public:
   explicit Routes(VelomiraService& owner)
       : owner_(owner), http_([this](const HttpRequest& request) { return Route(request); },
-                             HttpLimits{.maxTarget = kMaxTarget}) {}
+                             ServiceHttpLimits()) {}
 
   HttpServer& http() { return http_; }
   std::string boundSite;

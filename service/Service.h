@@ -4,10 +4,14 @@
 #include <string>
 
 #include "Database.h"
+#include "HttpServer.h"
 #include "RequestGuard.h"
 #include "Servlet.h"
 
 namespace velomira::service {
+
+// The HTTP limits the service runs with.
+HttpLimits ServiceHttpLimits();
 
 class VelomiraService {
 public:

@@ -103,7 +103,7 @@ int main() {
 
     velomira::service::HttpServer trivial([](const velomira::service::HttpRequest&) {
       return velomira::service::HttpAnswer{200, "100                             ", "text/plain"};
-    });
+    }, velomira::service::ServiceHttpLimits());
     const int trivialPort = trivial.bind("127.0.0.1", 0);
     trivial.start();
 
