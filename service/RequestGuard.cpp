@@ -1,8 +1,6 @@
 #include "RequestGuard.h"
 
 #include <algorithm>
-#include <array>
-#include <cctype>
 
 #include "Framing.h"
 #include "MemberLogins.h"
@@ -11,13 +9,6 @@
 namespace velomira::service {
 
 namespace {
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
-}
 
 bool IsOneOf(std::string_view name, std::initializer_list<std::string_view> names) {
   return std::find(names.begin(), names.end(), name) != names.end();

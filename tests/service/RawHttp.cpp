@@ -42,33 +42,33 @@ bool RawConnection::send(const std::string& bytes) {
   return fd_ >= 0;
 }
 
-std::string RawConnection::receiveAll(std::chrono::milliseconds timeout) {
-  std::string received;
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
+ssize_t RawConnection::receiveSome(std::string& into, std::chrono::steady_clock::time_point deadline) {
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+      deadline - std::chrono::steady_clock::now());
+  pollfd wait{fd_, POLLIN, 0};
+  if (fd_ < 0 || left.count() <= 0 || poll(&wait, 1, static_cast<int>(left.count())) <= 0) {
+    return -1;
+  }
   char buffer[65536];
-  while (fd_ >= 0) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    pollfd wait{fd_, POLLIN, 0};
-    if (left.count() <= 0 || poll(&wait, 1, static_cast<int>(left.count())) <= 0) break;
-    const ssize_t n = recv(fd_, buffer, sizeof buffer, 0);
-    if (n <= 0) break;
-    received.append(buffer, static_cast<std::size_t>(n));
+  const ssize_t n = recv(fd_, buffer, sizeof buffer, 0);
+  if (n > 0) into.append(buffer, static_cast<std::size_t>(n));
+  return n < 0 ? 0 : n;  // a reset counts as closed
+}
+
+std::string RawConnection::receiveAll(std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  std::string received;
+  while (receiveSome(received, deadline) > 0) {
   }
   return received;
 }
 
 bool RawConnection::closedByPeer(std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  char buffer[4096];
-  while (fd_ >= 0) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    pollfd wait{fd_, POLLIN, 0};
-    if (left.count() <= 0 || poll(&wait, 1, static_cast<int>(left.count())) <= 0) return false;
-    if (recv(fd_, buffer, sizeof buffer, 0) <= 0) return true;
-  }
-  return false;
+  std::string ignored;
+  ssize_t n = 1;
+  while (n > 0) n = receiveSome(ignored, deadline);
+  return n == 0;
 }
 
 std::string ClientRequest(const std::string& target, int port) {

@@ -1,6 +1,8 @@
 #pragma once
 // Plain sockets for what an HTTP library hides: choosing the source address,
 // sending a request a byte at a time, holding many connections open.
+#include <sys/types.h>
+
 #include <chrono>
 #include <string>
 
@@ -22,6 +24,9 @@ public:
   bool closedByPeer(std::chrono::milliseconds timeout);
 
 private:
+  // Bytes received (appended to into), 0 when the peer closed, -1 at the deadline.
+  ssize_t receiveSome(std::string& into, std::chrono::steady_clock::time_point deadline);
+
   int fd_ = -1;
 };
 
