@@ -7,6 +7,7 @@
 #include "Framing.h"
 #include "Mail.h"
 #include "Passwords.h"
+#include "PendingPasswords.h"
 #include "ReplyCodes.h"
 #include "Servlet.h"
 #include "TimeZone.h"
@@ -48,9 +49,12 @@ std::string UserLogin(ServletCall& call) {
       "FROM members WHERE id = ?");
   member.with(id);
   if (!member.next()) return Reply(code::kUnknownId);
-  if (!PasswordMatches(member.text(1), call.params)) return Reply(code::kWrongPassword);
-
   const std::string memberId = member.text(0);
+  const auto matches = [&](const std::string& hash) { return PasswordMatches(hash, call.params); };
+  if (!AcceptPassword(call.db, memberId, member.text(1), matches, call.now)) {
+    return Reply(code::kWrongPassword);
+  }
+
   const int offset = EffectiveOffset(static_cast<int>(member.integer(2)), member.text(3));
   std::string name = member.text(5);
   if (!member.text(6).empty()) name += (name.empty() ? "" : " ") + member.text(6);
@@ -185,7 +189,7 @@ std::string LostPassword(ServletCall& call) {
   const std::string password = RandomPassword(8);
   const auto hash = HashPassword(password);
   if (!hash) return Reply(code::kServiceError);
-  call.db.prepare("UPDATE members SET password_hash = ? WHERE id = ?").with(*hash, memberId).run();
+  OfferNewPassword(call.db, memberId, *hash, call.now);
   QueueMail(call, Mail{"lost-password", "Velomira", "support@velomira.example", name, address,
                        "Your new Velomira password for the ID " + memberId + " is: " + password});
   return Reply(code::kOk);

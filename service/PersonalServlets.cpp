@@ -142,12 +142,10 @@ std::string TellAFriend(ServletCall& call) {
 
 std::string HelpMe(ServletCall& call) {
   Mail mail{"help", call.params.get("from_name"), Trim(call.params.get("from")),
-            "Velomira support", Trim(call.params.get("to")),
+            "Velomira support", call.config.supportAddress,
             ReplaceAll(call.params.get("cnt"), "[@retrn]", "\r\n")};
-  if (mail.toAddress.empty()) mail.toAddress = "support@velomira.example";
-  if (!LooksLikeAddress(mail.fromAddress) || !LooksLikeAddress(mail.toAddress)) {
-    return Reply(code::kInvalidAddress);
-  }
+  // Help always goes to the support mailbox, whatever "to" asks for.
+  if (!LooksLikeAddress(mail.fromAddress)) return Reply(code::kInvalidAddress);
   if (mail.body.empty()) return Reply(code::kBadParameters);
   QueueMail(call, mail);
   return Reply(code::kOk);

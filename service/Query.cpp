@@ -1,5 +1,7 @@
 #include "Query.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 
 namespace velomira::service {
@@ -76,6 +78,13 @@ std::optional<std::int64_t> QueryParams::number(std::string_view key) const {
   const auto* entry = find(key);
   if (!entry) return std::nullopt;
   return ParseNumber(UrlDecode(entry->second));
+}
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return lower;
 }
 
 std::string Trim(std::string_view text) {

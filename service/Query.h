@@ -38,6 +38,9 @@ std::optional<std::int64_t> ParseNumber(std::string_view text);
 
 std::string Trim(std::string_view text);
 
+// ASCII letters in lower case (IDs and servlet names compare without case).
+std::string Lower(std::string_view text);
+
 // A LIKE pattern (escape character "\\") that finds keyword anywhere, literally.
 std::string LikeContains(std::string_view keyword);
 

@@ -15,10 +15,12 @@ constexpr int kInvalidAddress = 231;
 constexpr int kWrongPassword = 240;
 constexpr int kUnknownId = 241;
 constexpr int kLoginUnavailable = 242;
+constexpr int kNoOpenLogin = 243;
 constexpr int kNotFound = 250;
 constexpr int kBadParameters = 300;
 constexpr int kUnknownServlet = 301;
 constexpr int kQueryTooLong = 302;
 constexpr int kServiceError = 303;
+constexpr int kLimitReached = 304;
 
 }  // namespace velomira::service::code

@@ -135,6 +135,17 @@ CREATE TABLE IF NOT EXISTS usage_logs (
   content TEXT NOT NULL,
   received_utc INTEGER NOT NULL
 );
+CREATE TABLE IF NOT EXISTS member_logins (
+  member_id TEXT NOT NULL COLLATE NOCASE,
+  address TEXT NOT NULL,
+  last_seen_utc INTEGER NOT NULL,
+  PRIMARY KEY (member_id, address)
+);
+CREATE TABLE IF NOT EXISTS pending_passwords (
+  member_id TEXT PRIMARY KEY COLLATE NOCASE,
+  password_hash TEXT NOT NULL,
+  expires_utc INTEGER NOT NULL
+);
 )SQL";
 
 }  // namespace

@@ -1,11 +1,10 @@
 #include "Service.h"
 
-#include <httplib.h>
-
 #include <chrono>
 #include <ctime>
 
 #include "Framing.h"
+#include "HttpServer.h"
 #include "ReplyCodes.h"
 #include "StaticFiles.h"
 #include "WebPages.h"
@@ -37,8 +36,8 @@ std::string UtcStampText() {
 
 // The address clients reached the service at, for the links it hands out;
 // only host-name characters are taken over from the request.
-std::string SiteOf(const httplib::Request& request, const std::string& fallback) {
-  const std::string host = request.get_header_value("Host");
+std::string SiteOf(const HttpRequest& request, const std::string& fallback) {
+  const std::string& host = request.host;
   if (host.empty() || host.size() > 100) return fallback;
   for (unsigned char c : host) {
     if (!std::isalnum(c) && c != '.' && c != ':' && c != '-' && c != '[' && c != ']') {
@@ -48,134 +47,123 @@ std::string SiteOf(const httplib::Request& request, const std::string& fallback)
   return host;
 }
 
+bool StartsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
 constexpr const char* kTextType = "text/plain; charset=windows-1252";
-constexpr std::size_t kWorkerThreads = 16;
+// The longest request target taken: a usage log of the largest size with
+// its line breaks escaped. Every connection reserves this much (the library
+// touches its memory per request, so more costs throughput).
+constexpr std::size_t kMaxTarget = 1024 * 1024 + 64 * 1024;
+
+HttpAnswer NotFound() { return HttpAnswer{404, "Not found\n", "text/plain"}; }
 
 }  // namespace
 
+HttpLimits ServiceHttpLimits() { return HttpLimits{.maxTarget = kMaxTarget}; }
+
 class VelomiraService::Routes {
 public:
-  Routes(VelomiraService& owner) : owner_(owner) {
-    // Header and body go out as separate writes; don't let them wait for ACKs.
-    server_.set_tcp_nodelay(true);
-    // Idle keep-alive connections (browsers on the web pages) hold a worker
-    // each: keep them short and have workers to spare for the desktop clients.
-    server_.set_keep_alive_timeout(2);
-    server_.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
-    server_.set_logger([this](const httplib::Request& req, const httplib::Response& res) {
-      LogRequest(req, res);
-    });
-    server_.set_error_handler(httplib::Server::HandlerWithResponse(
-        [](const httplib::Request&, httplib::Response& res) {
-          // An over-long request line still gets a framed reply the client can read.
-          if (res.status != 414) return httplib::Server::HandlerResponse::Unhandled;
-          res.status = 200;
-          res.set_content(Reply(code::kQueryTooLong), kTextType);
-          return httplib::Server::HandlerResponse::Handled;
-        }));
-    const auto servlet = [this](const httplib::Request& req, httplib::Response& res) {
-      Servlet(req, res);
-    };
-    const auto picture = [this](const httplib::Request& req, httplib::Response& res) {
-      Picture(req, res);
-    };
-    const auto package = [this](const httplib::Request& req, httplib::Response& res) {
-      Package(req, res);
-    };
-    const auto web = [this](const httplib::Request& req, httplib::Response& res) { Web(req, res); };
-    for (const auto& [pattern, handler] :
-         {std::pair<const char*, httplib::Server::Handler>{R"(/servlet/servlet\.([^/]*))", servlet},
-          {R"(/down/img/(.+))", picture},
-          {R"(/down/app/VelomiraMain\.zip)", package},
-          {R"(/web(/.*)?)", web}}) {
-      server_.Get(pattern, handler);
-      server_.Post(pattern, handler);
-    }
-  }
+  explicit Routes(VelomiraService& owner)
+      : owner_(owner), http_([this](const HttpRequest& request) { return Route(request); },
+                             ServiceHttpLimits()) {}
 
-  httplib::Server& server() { return server_; }
+  HttpServer& http() { return http_; }
   std::string boundSite;
 
 private:
-  void Servlet(const httplib::Request& req, httplib::Response& res) {
-    const std::string name = req.matches[1];
-    const auto* servlet = owner_.servlets_.find(name);
-    if (!servlet) {
-      res.set_content(Reply(code::kUnknownServlet), kTextType);
-      return;
+  HttpAnswer Route(const HttpRequest& req) {
+    std::string servletName;
+    HttpAnswer answer = Dispatch(req, servletName);
+    LogRequest(req, answer, servletName);
+    return answer;
+  }
+
+  HttpAnswer Dispatch(const HttpRequest& req, std::string& servletName) {
+    if (req.method != "GET" && req.method != "POST" && req.method != "HEAD") {
+      return HttpAnswer{405, {}, "text/plain"};
     }
+    const std::string_view path = req.path;
+    constexpr std::string_view kServlet = "/servlet/servlet.";
+    constexpr std::string_view kPicture = "/down/img/";
+    if (StartsWith(path, kServlet) && path.find('/', kServlet.size()) == std::string_view::npos) {
+      servletName = path.substr(kServlet.size());
+      return Servlet(req, servletName);
+    }
+    if (StartsWith(path, kPicture) && path.size() > kPicture.size()) {
+      return Picture(path.substr(kPicture.size()));
+    }
+    if (path == "/down/app/VelomiraMain.zip") {
+      return SendFile(ResolveInside(owner_.config_.dataDir / "app", "VelomiraMain.zip"),
+                      "application/zip");
+    }
+    if (path == "/web" || StartsWith(path, "/web/")) return Web(path.substr(4));
+    return NotFound();
+  }
+
+  HttpAnswer Servlet(const HttpRequest& req, const std::string& name) {
+    // An over-long request still gets a framed reply the client can read.
+    if (req.tooLong) return Text(Reply(code::kQueryTooLong));
+    const auto* servlet = owner_.servlets_.find(name);
+    if (!servlet) return Text(Reply(code::kUnknownServlet));
     const QueryParams params = QueryParams::FromTarget(req.target);
     std::string body;
     try {
       auto connection = owner_.database_.acquire();
       ServletCall call{params, *connection, owner_.config_.clock(), SiteOf(req, boundSite),
-                       owner_.config_, owner_.log_};
-      body = servlet->handler(call);
+                       owner_.config_, owner_.log_, req.client};
+      const auto refusal = owner_.guard_.refusal(name, call);
+      body = refusal ? *refusal : servlet->handler(call);
+      if (!refusal) owner_.guard_.served(name, call, body);
     } catch (const std::exception& error) {
       owner_.log_.line("error in servlet." + name + ": " + error.what());
       body = servlet->bare ? std::string() : Reply(code::kServiceError);
     }
-    res.set_content(body, kTextType);
+    return Text(std::move(body));
   }
+
+  static HttpAnswer Text(std::string body) { return HttpAnswer{200, std::move(body), kTextType}; }
 
   // Pictures: the data folder first, then the assets beside the program.
-  void Picture(const httplib::Request& req, httplib::Response& res) {
-    const std::string relative = req.matches[1];
+  HttpAnswer Picture(std::string_view relative) {
     auto file = ResolveInside(owner_.config_.dataDir / "img", relative);
     if (!file) file = ResolveInside(owner_.config_.assetDir / "img", relative);
-    SendFile(file, "image/gif", res);
+    return SendFile(file, "image/gif");
   }
 
-  void Package(const httplib::Request&, httplib::Response& res) {
-    SendFile(ResolveInside(owner_.config_.dataDir / "app", "VelomiraMain.zip"), "application/zip",
-             res);
+  static HttpAnswer SendFile(const std::optional<std::filesystem::path>& file, const char* type) {
+    auto content = file ? ReadWholeFile(*file) : std::nullopt;
+    if (!content) return NotFound();
+    return HttpAnswer{200, std::move(*content), type};
   }
 
-  static void SendFile(const std::optional<std::filesystem::path>& file, const char* type,
-                       httplib::Response& res) {
-    const auto content = file ? ReadWholeFile(*file) : std::nullopt;
-    if (!content) {
-      res.status = 404;
-      res.set_content("Not found\n", "text/plain");
-      return;
-    }
-    res.set_content(*content, type);
-  }
-
-  void Web(const httplib::Request& req, httplib::Response& res) {
-    const std::string path = req.matches[1];
+  HttpAnswer Web(std::string_view path) {
     std::optional<std::string> page;
     try {
       auto connection = owner_.database_.acquire();
       page = WebPage(*connection, path, owner_.config_.clock());
     } catch (const std::exception& error) {
-      owner_.log_.line("error in web page " + path + ": " + error.what());
-      res.status = 500;
-      return;
+      owner_.log_.line("error in web page " + std::string(path) + ": " + error.what());
+      return HttpAnswer{500, {}, "text/plain"};
     }
-    if (!page) {
-      res.status = 404;
-      res.set_content("Not found\n", "text/plain");
-      return;
-    }
-    res.set_content(*page, "text/html; charset=windows-1252");
+    if (!page) return NotFound();
+    return HttpAnswer{200, std::move(*page), "text/html; charset=windows-1252"};
   }
 
   // Query texts are left out: they carry passwords.
-  void LogRequest(const httplib::Request& req, const httplib::Response& res) {
+  void LogRequest(const HttpRequest& req, const HttpAnswer& answer, const std::string& servlet) {
     if (!owner_.config_.log) return;
-    std::string line = UtcStampText() + " " + req.remote_addr + " " + req.method + " " +
-                       req.path + " " + std::to_string(res.status);
-    if (req.path.rfind("/servlet/", 0) == 0 && req.matches.size() > 1) {
-      const auto* servlet = owner_.servlets_.find(req.matches[1].str());
-      if (servlet && !servlet->bare && res.body.size() >= 3) line += " code " + res.body.substr(0, 3);
-    }
-    line += " " + std::to_string(res.body.size()) + " bytes";
+    std::string line = UtcStampText() + " " + req.client + " " + req.method + " " + req.path +
+                       " " + std::to_string(answer.status);
+    const auto* known = servlet.empty() ? nullptr : owner_.servlets_.find(servlet);
+    if (known && !known->bare && answer.body.size() >= 3) line += " code " + answer.body.substr(0, 3);
+    line += " " + std::to_string(answer.body.size()) + " bytes";
     owner_.log_.line(line);
   }
 
   VelomiraService& owner_;
-  httplib::Server server_;
+  HttpServer http_;
 };
 
 VelomiraService::VelomiraService(ServiceConfig config)
@@ -194,30 +182,14 @@ VelomiraService::VelomiraService(ServiceConfig config)
 VelomiraService::~VelomiraService() { stop(); }
 
 int VelomiraService::bind(const std::string& host, int port) {
-  auto& server = routes_->server();
-  if (port == 0) {
-    port = server.bind_to_any_port(host);
-    if (port <= 0) return -1;
-  } else if (!server.bind_to_port(host, port)) {
-    return -1;
-  }
+  port = routes_->http().bind(host, port);
+  if (port < 0) return -1;
   routes_->boundSite = host + ":" + std::to_string(port);
   return port;
 }
 
-bool VelomiraService::run() { return routes_->server().listen_after_bind(); }
+bool VelomiraService::start() { return routes_->http().start(); }
 
-void VelomiraService::start() {
-  thread_ = std::thread([this] { run(); });
-  // stop() can only end a server that has entered its accept loop.
-  for (int i = 0; i < 2000 && !routes_->server().is_running(); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-}
-
-void VelomiraService::stop() {
-  routes_->server().stop();
-  if (thread_.joinable()) thread_.join();
-}
+void VelomiraService::stop() { routes_->http().stop(); }
 
 }  // namespace velomira::service

@@ -2,12 +2,16 @@
 // The reference service: servlets, downloads and web pages over HTTP.
 #include <memory>
 #include <string>
-#include <thread>
 
 #include "Database.h"
+#include "HttpServer.h"
+#include "RequestGuard.h"
 #include "Servlet.h"
 
 namespace velomira::service {
+
+// The HTTP limits the service runs with.
+HttpLimits ServiceHttpLimits();
 
 class VelomiraService {
 public:
@@ -22,10 +26,9 @@ public:
 
   // Binds to host and port (0 picks a free one); the bound port, or -1.
   int bind(const std::string& host, int port);
-  // Serves until stop(); false when it could not serve.
-  bool run();
-  // Serves on a background thread until stop() or destruction.
-  void start();
+  // Serves on background threads until stop() or destruction; false when
+  // it could not start.
+  bool start();
   void stop();
 
 private:
@@ -34,8 +37,8 @@ private:
   Database database_;
   RequestLog log_;
   ServletTable servlets_;
+  RequestGuard guard_;
   std::unique_ptr<Routes> routes_;
-  std::thread thread_;
 };
 
 }  // namespace velomira::service

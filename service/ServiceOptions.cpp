@@ -6,10 +6,13 @@ namespace velomira::service {
 
 const char* const kServiceUsage =
     "usage: velomira-service [--bind ADDRESS] [--port PORT] [--data DIR] [--seed]\n"
+    "                        [--support ADDRESS] [--store-mb N]\n"
     "  --bind ADDRESS  address to listen on (default 127.0.0.1)\n"
     "  --port PORT     port to listen on (default 8470; 0 picks a free port)\n"
     "  --data DIR      folder of velomira.db, img/, app/ and outbox/ (default velomira-data)\n"
-    "  --seed          create the sample guide when the database is empty\n";
+    "  --seed          create the sample guide when the database is empty\n"
+    "  --support ADDRESS  mailbox of help requests (default support@velomira.example)\n"
+    "  --store-mb N    usage logs and outbox keep at most N MB, oldest dropped (default 1024)\n";
 
 std::optional<ServiceOptions> ParseServiceOptions(const std::vector<std::string>& args,
                                                   std::string& error) {
@@ -23,6 +26,15 @@ std::optional<ServiceOptions> ParseServiceOptions(const std::vector<std::string>
       options.bind = args[++i];
     } else if (arg == "--data" && hasValue) {
       options.dataDir = args[++i];
+    } else if (arg == "--support" && hasValue) {
+      options.supportAddress = args[++i];
+    } else if (arg == "--store-mb" && hasValue) {
+      const auto megabytes = ParseNumber(args[++i]);
+      if (!megabytes || *megabytes < 1) {
+        error = "not a size in MB: " + args[i];
+        return std::nullopt;
+      }
+      options.storageCapMb = *megabytes;
     } else if (arg == "--port" && hasValue) {
       const auto port = ParseNumber(args[++i]);
       if (!port || *port < 0 || *port > 65535) {

@@ -1,5 +1,6 @@
 #pragma once
 // Command-line options of velomira-service.
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,6 +13,8 @@ struct ServiceOptions {
   int port = 8470;
   std::filesystem::path dataDir = "velomira-data";
   bool seed = false;
+  std::string supportAddress = "support@velomira.example";
+  std::int64_t storageCapMb = 1024;
 };
 
 // Nothing (and a message in error) when the arguments are not understood.

@@ -1,20 +1,6 @@
 #include "Servlet.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace velomira::service {
-
-namespace {
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
-}
-
-}  // namespace
 
 void RequestLog::line(const std::string& text) {
   if (!out_) return;

@@ -20,6 +20,11 @@ struct ServiceConfig {
   std::filesystem::path assetDir;
   // UTC seconds since the epoch; the system clock unless a test sets it.
   std::function<std::int64_t()> clock;
+  // Where help requests are mailed, whatever the client names.
+  std::string supportAddress = "support@velomira.example";
+  // Usage logs and the outbox together keep at most this many bytes; the
+  // oldest are dropped past it.
+  std::int64_t storageCap = std::int64_t{1} << 30;
   // One line per request and per queued mail; nothing when null.
   std::ostream* log = nullptr;
 };
@@ -43,6 +48,8 @@ struct ServletCall {
   std::string site;
   const ServiceConfig& config;
   RequestLog& log;
+  // The address the request came from ("127.0.0.1").
+  std::string client;
 
   // An absolute address of one of this service's pages.
   std::string link(std::string_view path) const { return "http://" + site + std::string(path); }

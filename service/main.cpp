@@ -1,4 +1,5 @@
 // velomira-service: the reference service for the Velomira client.
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -19,10 +20,12 @@ std::filesystem::path ProgramFolder(const char* argv0) {
   return self.parent_path();
 }
 
-velomira::service::VelomiraService* running = nullptr;
-
-extern "C" void StopOnSignal(int) {
-  if (running) running->stop();
+// Every open connection is a descriptor: take all the system allows.
+void RaiseDescriptorLimit() {
+  rlimit limit{};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return;
+  limit.rlim_cur = limit.rlim_max;
+  setrlimit(RLIMIT_NOFILE, &limit);
 }
 
 }  // namespace
@@ -39,11 +42,14 @@ int main(int argc, char** argv) {
     std::cerr << "cannot initialise libsodium\n";
     return 1;
   }
+  RaiseDescriptorLimit();
   try {
     ServiceConfig config;
     config.dataDir = options->dataDir;
     config.assetDir = ProgramFolder(argv[0]) / "service-assets";
     config.log = &std::cout;
+    config.supportAddress = options->supportAddress;
+    config.storageCap = options->storageCapMb * 1024 * 1024;
     VelomiraService service(config);
     if (options->seed) {
       const SeedSummary summary = SeedSampleGuide(service.database(), service.config().clock());
@@ -64,12 +70,20 @@ int main(int argc, char** argv) {
       return 1;
     }
     std::cout << "listening on " << options->bind << ":" << port << std::endl;
-    running = &service;
-    std::signal(SIGINT, StopOnSignal);
-    std::signal(SIGTERM, StopOnSignal);
-    const bool served = service.run();
-    running = nullptr;
-    return served ? 0 : 1;
+    // Serving threads inherit the blocked signals; this thread waits for them.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    if (!service.start()) {
+      std::cerr << "cannot serve on " << options->bind << ":" << port << "\n";
+      return 1;
+    }
+    int received = 0;
+    sigwait(&stopSignals, &received);
+    service.stop();
+    return 0;
   } catch (const std::exception& failure) {
     std::cerr << "velomira-service: " << failure.what() << "\n";
     return 1;

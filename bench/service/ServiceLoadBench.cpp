@@ -1,6 +1,6 @@
 // Loopback load against the seeded service: requests per second and p99
 // latency of GetProgramList mode=daily (a full page), next to a trivial
-// handler on the same HTTP stack as the baseline.
+// handler on the same HTTP server as the baseline.
 #include <httplib.h>
 #include <unistd.h>
 
@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "HttpServer.h"
 #include "Passwords.h"
 #include "Seed.h"
 #include "Service.h"
@@ -100,14 +101,11 @@ int main() {
     const int port = service.bind("127.0.0.1", 0);
     service.start();
 
-    httplib::Server trivial;
-    trivial.set_tcp_nodelay(true);
-    trivial.Post("/ping", [](const httplib::Request&, httplib::Response& res) {
-      res.set_content("100                             ", "text/plain");
-    });
-    const int trivialPort = trivial.bind_to_any_port("127.0.0.1");
-    std::thread trivialThread([&] { trivial.listen_after_bind(); });
-    while (!trivial.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    velomira::service::HttpServer trivial([](const velomira::service::HttpRequest&) {
+      return velomira::service::HttpAnswer{200, "100                             ", "text/plain"};
+    }, velomira::service::ServiceHttpLimits());
+    const int trivialPort = trivial.bind("127.0.0.1", 0);
+    trivial.start();
 
     std::vector<std::string> daily;
     for (int cate : {1, 2, 3, 4, 5, 6, 7, 8, 9}) {
@@ -135,7 +133,6 @@ int main() {
                 dailyFresh.perSecond() / baselineFresh.perSecond());
     status = dailyKeepAlive.failures + dailyFresh.failures == 0 ? 0 : 1;
     trivial.stop();
-    trivialThread.join();
   }
   std::error_code error;
   std::filesystem::remove_all(folder, error);

@@ -81,6 +81,7 @@ protected:
 };
 
 TEST_F(GuideViewsTest, EveryStationNamedToTheMemberOpensItsPrograms) {
+  LoginAs();
   // The banner grid, the demo member's channels and found stations name a
   // station by its ID; each must open that station.
   const auto banners = Get("/servlet/servlet.a_SttnBnnr").records(true);
@@ -110,6 +111,7 @@ TEST_F(GuideViewsTest, EveryStationNamedToTheMemberOpensItsPrograms) {
 }
 
 TEST_F(GuideViewsTest, DemoMemberAddsAChannelAfterItsOwnAndDeletesIt) {
+  LoginAs();
   const auto before = Servlet("ChannelMyList?usr_id=demo").records();
   ASSERT_FALSE(before.empty());
   for (const auto& channel : before) ASSERT_NE(channel[0], "6");

@@ -7,7 +7,9 @@ namespace {
 class PersonalServletTest : public ServiceTest {};
 
 TEST_F(PersonalServletTest, MyCategoriesAddReplacesACategoryAndDelRemoves) {
+  LoginAs();
   const std::string member = "listener3";
+  LoginAs(member);
   EXPECT_TRUE(Servlet("MydbzerList?usr_id=" + member).records().empty());
   EXPECT_EQ(Servlet("GetProgramList?mode=my&usr_id=" + member).code(), "212");
 
@@ -36,16 +38,18 @@ TEST_F(PersonalServletTest, MyCategoriesAddReplacesACategoryAndDelRemoves) {
   for (const char* cates : {"", "x:1,", "12:1,", "2:abc,"}) {
     EXPECT_EQ(Servlet("MydbzerEdit?mode=add&usr_id=" + member + "&cates=" + cates).code(), "300") << cates;
   }
-  EXPECT_EQ(Servlet("MydbzerEdit?mode=add&usr_id=nobody_here&cates=2:1,").code(), "250");
+  EXPECT_EQ(Servlet("MydbzerEdit?mode=add&usr_id=nobody_here&cates=2:1,").code(), "243");
 }
 
 TEST_F(PersonalServletTest, MyChannelsAndStationSearch) {
+  LoginAs();
   const auto mine = Servlet("ChannelMyList?usr_id=demo").records();
   ASSERT_EQ(mine.size(), 3u);
   EXPECT_EQ(mine[0][0], "1");
   EXPECT_EQ(mine[0][1], "Velo News 24");
 
   const std::string member = "listener4";
+  LoginAs(member);
   EXPECT_EQ(Servlet("ChannelMyList?usr_id=" + member).body, std::string("100") + std::string(29, ' '));
   EXPECT_EQ(Servlet("ChannelEdit?usr_id=" + member + "&mode=add&sttn_id=12").code(), "100");
   EXPECT_EQ(Servlet("ChannelEdit?usr_id=" + member + "&mode=add&sttn_id=12").code(), "211");
@@ -72,6 +76,7 @@ TEST_F(PersonalServletTest, MyChannelsAndStationSearch) {
 }
 
 TEST_F(PersonalServletTest, MailsGoToTheOutbox) {
+  LoginAs();
   EXPECT_EQ(Servlet("Tell_A_Friend?from_name=Demo&from=demo%40velomira.example"
                     "&cnt1=World+Report%01Velo+News+24&cnt2=Line+one%5B%40retrn%5DLine+two"
                     "&to_name=Pat&to=pat%40example.org").code(),

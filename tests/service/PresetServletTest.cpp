@@ -21,6 +21,7 @@ class PresetServletTest : public ServiceTest {
 };
 
 TEST_F(PresetServletTest, DemoMemberHasPlainAndRepeatingPresetsEnoughToScroll) {
+  LoginAs();
   const auto presets = Presets("demo");
   ASSERT_GE(presets.size(), 4u);  // the window shows about three at once
   int repeating = 0;
@@ -55,11 +56,13 @@ TEST_F(PresetServletTest, TopFiveNamesTheSeriesOfARepeatingProgram) {
 }
 
 TEST_F(PresetServletTest, KeysRunTogetherDeleteExactlyThosePresets) {
+  LoginAs();
   const auto before = Presets("demo");
   const auto plain = std::find_if(before.begin(), before.end(), [](const auto& r) { return r[5] == "Velomira Preview"; });
   const auto series = std::find_if(before.begin(), before.end(), [](const auto& r) { return Repeating(r); });
   ASSERT_NE(plain, before.end());
   ASSERT_NE(series, before.end());
+  LoginAs("listener1");
   const std::size_t listenerPresets = Presets("listener1").size();
 
   // As the client encodes "id,-:id,regular:".

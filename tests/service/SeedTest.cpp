@@ -60,6 +60,7 @@ TEST_F(SeedTest, ProgramsAreOnAirAndUpcomingAroundNow) {
 }
 
 TEST_F(SeedTest, DemoMemberHasListsAndAPresetAboutToStart) {
+  LoginAs();
   const Reply presets = Servlet(std::string("PresetList?usr_id=") + kDemoMemberId);
   const auto records = presets.records();
   ASSERT_EQ(records.size(), 6u);

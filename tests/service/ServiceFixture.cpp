@@ -4,7 +4,9 @@
 
 #include <fstream>
 
+#include "MemberLogins.h"
 #include "Passwords.h"
+#include "RawHttp.h"
 #include "Seed.h"
 
 namespace velomira::service::test {
@@ -87,6 +89,18 @@ Reply ServiceTest::Post(const std::string& target) {
 
 Reply ServiceTest::Get(const std::string& target) {
   return FromResult(MakeClient().Get(target));
+}
+
+Reply ServiceTest::ServletFrom(const std::string& from, const std::string& nameAndQuery) {
+  RawConnection connection(port_, from);
+  if (!connection.send(ClientRequest("/servlet/servlet." + nameAndQuery, port_))) return {};
+  Reply reply;
+  reply.body = ReplyBody(connection.receiveAll(std::chrono::seconds(10)), reply.status);
+  return reply;
+}
+
+void ServiceTest::LoginAs(const std::string& member) {
+  OpenLogin(Db(), member, "127.0.0.1", service_->config().clock());
 }
 
 Connection& ServiceTest::Db() {

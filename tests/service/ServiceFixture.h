@@ -37,6 +37,12 @@ protected:
   static Reply Servlet(const std::string& nameAndQuery) {
     return Post("/servlet/servlet." + nameAndQuery);
   }
+  // A servlet request sent in the client's way (HTTP/1.0, a new connection)
+  // from the local address from.
+  static Reply ServletFrom(const std::string& from, const std::string& nameAndQuery);
+  // Opens a login for member from 127.0.0.1, as the client's login does
+  // before member requests (sample listeners have no password to log in with).
+  static void LoginAs(const std::string& member = "demo");
   static Connection& Db();
   static std::string Site();
 

@@ -1,0 +1,130 @@
+// The HTTP transport: long usage logs, slow and silent clients, bursts.
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include "RawHttp.h"
+#include "ServiceFixture.h"
+
+namespace velomira::service::test {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+class TransportTest : public ServiceTest {};
+
+// Letters, blanks and line breaks, as a usage log holds them.
+std::string UsageLogText(std::size_t size) {
+  std::string text;
+  for (std::size_t i = 0; text.size() < size; ++i) {
+    text += i % 40 == 39 ? (i % 80 == 79 ? '\n' : ' ') : static_cast<char>('a' + i % 26);
+  }
+  text.resize(size);
+  return text;
+}
+
+std::string UrlEncoded(const std::string& text) {
+  static const char* digits = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : text) {
+    if (std::isalnum(c)) {
+      out += static_cast<char>(c);
+    } else if (c == ' ') {
+      out += '+';
+    } else {
+      out += {'%', digits[c >> 4], digits[c & 15]};
+    }
+  }
+  return out;
+}
+
+TEST_F(TransportTest, LongUsageLogsAreStoredWhole) {
+  LoginAs();
+  const std::pair<std::size_t, const char*> logs[] = {{20'000, "20261210120001"},
+                                                      {1024 * 1024, "20261210120002"}};
+  for (const auto& [size, stamp] : logs) {
+    const std::string name = std::string(stamp) + "demo.log";
+    const std::string content = UsageLogText(size);
+    const Reply reply =
+        ServletFrom("127.0.0.1", "GetLog?name=" + name + "&cnt=" + UrlEncoded(content));
+    ASSERT_EQ(reply.code(), "100") << size;
+    auto stored = Db().prepare("SELECT content FROM usage_logs WHERE name = ?");
+    stored.with(name);
+    ASSERT_TRUE(stored.next()) << size;
+    EXPECT_TRUE(stored.text(0) == content) << size;
+  }
+  const std::string tooLong = UsageLogText(1024 * 1024 + 1);
+  EXPECT_EQ(ServletFrom("127.0.0.1", "GetLog?name=20261210120003demo.log&cnt=" + UrlEncoded(tooLong))
+                .code(),
+            "302");
+}
+
+// Connections that send a byte a second hold no thread: the others are
+// answered at once all along.
+TEST_F(TransportTest, TricklingClientsDoNotDelayOthers) {
+  constexpr int kSlow = 200;
+  std::vector<std::unique_ptr<RawConnection>> slow;
+  for (int i = 0; i < kSlow; ++i) slow.push_back(std::make_unique<RawConnection>(port_));
+  ASSERT_TRUE(std::all_of(slow.begin(), slow.end(), [](const auto& c) { return c->connected(); }));
+  std::atomic<bool> done{false};
+  std::thread trickle([&] {
+    const std::string request = ClientRequest("/servlet/servlet.a_var", port_);
+    for (std::size_t at = 0; at < request.size() && !done; ++at) {
+      for (auto& connection : slow) connection->send(request.substr(at, 1));
+      for (int tick = 0; tick < 10 && !done; ++tick) std::this_thread::sleep_for(100ms);
+    }
+  });
+  std::vector<double> took;
+  for (int i = 0; i < 100; ++i) {
+    const auto start = Clock::now();
+    const Reply reply = ServletFrom("127.0.0.1", "IdOverlapCheck?usr_id=someone1");
+    took.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    EXPECT_EQ(reply.code(), "121");
+    std::this_thread::sleep_for(20ms);
+  }
+  done = true;
+  trickle.join();
+  std::sort(took.begin(), took.end());
+  EXPECT_LT(took.back(), 100.0) << "median " << took[50] << " ms";
+  std::printf("with %d trickling connections: median %.2f ms, slowest %.2f ms\n", kSlow, took[50],
+              took.back());
+}
+
+TEST_F(TransportTest, ARequestMustArriveWithinTenSeconds) {
+  RawConnection slow(port_);
+  ASSERT_TRUE(slow.connected());
+  const std::string request = ClientRequest("/servlet/servlet.a_var", port_);
+  const auto start = Clock::now();
+  bool closed = false;
+  for (std::size_t at = 0; at < request.size() && !closed && Clock::now() - start < 15s; ++at) {
+    slow.send(request.substr(at, 1));
+    closed = slow.closedByPeer(1s);
+  }
+  const auto after = Clock::now() - start;
+  EXPECT_TRUE(closed);
+  EXPECT_GE(after, 9s);
+  EXPECT_LE(after, 12s);
+}
+
+TEST_F(TransportTest, AThousandConnectionsAtOnceAreAllAnswered) {
+  RaiseDescriptorLimit();
+  constexpr int kConnections = 1000;
+  std::vector<std::unique_ptr<RawConnection>> burst;
+  for (int i = 0; i < kConnections; ++i) burst.push_back(std::make_unique<RawConnection>(port_));
+  const std::string request = ClientRequest("/servlet/servlet.a_var", port_);
+  for (auto& connection : burst) connection->send(request);
+  const auto deadline = Clock::now() + 20s;
+  int answered = 0;
+  for (auto& connection : burst) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    int status = 0;
+    ReplyBody(connection->receiveAll(std::max(left, 1ms)), status);
+    answered += status == 200;
+  }
+  EXPECT_EQ(answered, kConnections);
+}
+
+}  // namespace
+}  // namespace velomira::service::test
