@@ -127,8 +127,8 @@ void Tfrm_reg::img_cancel4Click() {
   ch_news->setChecked(true);
 }
 
-MemberRegistration Tfrm_reg::Answers() const {
-  MemberRegistration member;
+MemberProfile Tfrm_reg::Answers() const {
+  MemberProfile member;
   const int zone = cb_time1->currentIndex();
   if (zone > 0) member.Gmt = TimeZoneItems().at(static_cast<std::size_t>(zone)).Code;
   member.Id = Text(ed_id);
@@ -138,7 +138,7 @@ MemberRegistration Tfrm_reg::Answers() const {
   member.Email = Text(ed_mail);
   member.Address = Text(ed_addr);
   member.City = Text(ed_city);
-  member.State = ItemText(RegistrationStates(), cb_state->currentIndex());
+  member.StateName = ItemText(RegistrationStates(), cb_state->currentIndex());
   member.Post = Text(ed_code);
   member.Country = ItemText(Countries(), cb_contry->currentIndex());
   member.Age = AgeCode(cb_age->currentIndex());
@@ -148,14 +148,14 @@ MemberRegistration Tfrm_reg::Answers() const {
   for (const auto& [radio, code] : speeds) {
     if (radio->isChecked()) member.Connection = code;
   }
-  member.Letter = YesNo(ch_news->isChecked());
-  member.LoginAuto = YesNo(cbo_auto->isChecked());
-  member.Summer = YesNo(Rb_yes->isChecked());
+  member.Newsletter = YesNo(ch_news->isChecked());
+  member.AutoStart = YesNo(cbo_auto->isChecked());
+  member.DaylightSaving = YesNo(Rb_yes->isChecked());
   return member;
 }
 
 void Tfrm_reg::img_finishClick() {
-  const MemberRegistration member = Answers();
+  const MemberProfile member = Answers();
   if (!cbo_auto->isChecked()) {
     RemoveAutoStartEntry();
   } else if (!WriteAutoStartEntry()) {
