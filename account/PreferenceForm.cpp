@@ -40,10 +40,6 @@ int AgeItemForCode(int code) {
   return 0;
 }
 
-std::string ItemText(const std::vector<std::string>& items, int item) {
-  return item >= 0 && item < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(item)] : std::string();
-}
-
 const char* YesNo(bool answer) { return answer ? "y" : "n"; }
 
 }  // namespace
@@ -116,9 +112,7 @@ MemberProfile ProfileFromPages(const PreferencePages& pages) {
   profile.StateName = ItemText(PreferenceStates(), pages.StateItem);
   profile.Post = pages.Post;
   profile.Country = ItemText(Countries(), pages.CountryItem);
-  profile.Age = pages.AgeItem >= 1 && pages.AgeItem <= static_cast<int>(kAgeCodes.size())
-                    ? kAgeCodes[static_cast<std::size_t>(pages.AgeItem - 1)]
-                    : NoAgeCode;
+  profile.Age = AgeCode(pages.AgeItem);
   profile.Gender = std::string(1, pages.Gender);
   profile.Connection = std::to_string(pages.Connection);
   profile.Newsletter = YesNo(pages.Newsletter);

@@ -168,6 +168,15 @@ const std::vector<std::string>& Countries() {
   return countries;
 }
 
+const char* AgeCode(int item) {
+  if (item < 1 || item > static_cast<int>(kAgeCodes.size())) return NoAgeCode;
+  return kAgeCodes[static_cast<std::size_t>(item - 1)];
+}
+
+std::string ItemText(const std::vector<std::string>& items, int item) {
+  return item >= 0 && item < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(item)] : std::string();
+}
+
 int FindItemIgnoringCase(const std::vector<std::string>& items, const std::string& text) {
   for (std::size_t i = 0; i < items.size(); ++i) {
     if (EqualsNoCase(items[i], text)) return static_cast<int>(i);

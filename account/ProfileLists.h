@@ -32,6 +32,11 @@ const std::vector<std::string>& Countries();
 // The age codes of the age range items 1 to 5; item 0 ("Select") sends NoAgeCode.
 inline constexpr std::array<const char*, 5> kAgeCodes{"13", "18", "25", "35", "50"};
 inline constexpr const char* NoAgeCode = "00";
+// The code sent for age range item: kAgeCodes for items 1 to 5, NoAgeCode otherwise.
+const char* AgeCode(int item);
+
+// The text of item; "" for an index outside the list (nothing chosen).
+std::string ItemText(const std::vector<std::string>& items, int item);
 
 // The index of the item equal to text without regard to ASCII letter case; -1 when
 // the list does not hold it.

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "account/RegistrationLists.h"
+#include "account/ProfileLists.h"
 #include "controls/CodePageText.h"
 #include "controls/TFlatRadioButton.h"
 #include "controls/THoverImage.h"
@@ -121,8 +121,7 @@ void Tfrm_reg::MakeTimeZonePage() {
                   QStringLiteral("TransparentButton1"), TransparentButton1);
   MakeLabel(pnl1, QStringLiteral("Label2"), "Please select your time zone.", {20, 40, 290, 20});
   cb_time1 = MakeList(pnl1, QStringLiteral("cb_time1"), {20, 66, 290, 22});
-  cb_time1->addItem(QStringLiteral("select"));
-  for (const CodedItem& zone : TimeZoneItems) cb_time1->addItem(ToQString(zone.Label));
+  for (const TimeZoneItem& zone : TimeZoneItems()) cb_time1->addItem(ToQString(zone.Label));
   FitOpenList(cb_time1);
   QLabel* daylight = MakeLabel(pnl1, QStringLiteral("Label3"),
                                "Is your area currently in Daylight Savings Time?", {20, 110, 290, 20});
@@ -193,15 +192,18 @@ void Tfrm_reg::MakePersonalPage() {
   MakeCaption(pnl3, "Label23", "State", top(6));
   MakeLabel(pnl3, QStringLiteral("Label27"), "(U.S only)", {58, top(6), 60, 20});
   cb_state = MakeList(pnl3, QStringLiteral("cb_state"), at(6));
-  for (const char* state : StateItems) cb_state->addItem(ToQString(state));
+  for (const std::string& state : RegistrationStates()) cb_state->addItem(ToQString(state));
   FitOpenList(cb_state);
   MakeCaption(pnl3, "Label24", "Country", top(7));
   cb_contry = MakeList(pnl3, QStringLiteral("cb_contry"), at(7));
-  for (const char* country : CountryItems) cb_contry->addItem(ToQString(country));
+  for (const std::string& country : Countries()) cb_contry->addItem(ToQString(country));
   FitOpenList(cb_contry);
   MakeCaption(pnl3, "Label28", "Age Range", top(8));
   cb_age = MakeList(pnl3, QStringLiteral("cb_age"), field.translated(0, top(8)).adjusted(0, 0, -100, 0));
-  for (const CodedItem& age : AgeItems) cb_age->addItem(ToQString(age.Label));
+  // The wizard's own labels; the codes sent for them are shared with the preferences panel.
+  for (const char* age : {"Select", "13 - 17", "18 - 24", "25 - 34", "35 - 49", "50+"}) {
+    cb_age->addItem(ToQString(age));
+  }
   FitOpenList(cb_age);
   MakeCaption(pnl3, "Label29", "Gender", top(9));
   rb_btn1 = MakeRadio(pnl3, QStringLiteral("rb_btn1"), "Male", {120, top(9) + 1, 70, 18});

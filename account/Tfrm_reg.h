@@ -99,7 +99,7 @@ class Tfrm_reg : public SkinnedDialog, public ProxyControls {
   // The page shown, 0 to 4.
   int CurrentPage() const;
   // What the finish button sends, from the controls as they stand.
-  MemberRegistration Answers() const;
+  MemberProfile Answers() const;
 
  private:
   void MakeNetworkPage();

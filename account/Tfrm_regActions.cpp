@@ -5,7 +5,7 @@
 
 #include "account/Login.h"
 #include "account/RegistrationChecks.h"
-#include "account/RegistrationLists.h"
+#include "account/ProfileLists.h"
 #include "account/Tfrm_login.h"
 #include "account/Tfrm_reg.h"
 #include "controls/CodePageText.h"
@@ -127,10 +127,10 @@ void Tfrm_reg::img_cancel4Click() {
   ch_news->setChecked(true);
 }
 
-MemberRegistration Tfrm_reg::Answers() const {
-  MemberRegistration member;
+MemberProfile Tfrm_reg::Answers() const {
+  MemberProfile member;
   const int zone = cb_time1->currentIndex();
-  if (zone > 0) member.Gmt = TimeZoneItems[static_cast<std::size_t>(zone - 1)].Code;
+  if (zone > 0) member.Gmt = TimeZoneItems().at(static_cast<std::size_t>(zone)).Code;
   member.Id = Text(ed_id);
   member.Password = Text(ed_pass);
   member.FirstName = Text(ed_firname);
@@ -138,24 +138,24 @@ MemberRegistration Tfrm_reg::Answers() const {
   member.Email = Text(ed_mail);
   member.Address = Text(ed_addr);
   member.City = Text(ed_city);
-  member.State = ListedText(StateItems, FromQString(cb_state->currentText()));
+  member.StateName = ItemText(RegistrationStates(), cb_state->currentIndex());
   member.Post = Text(ed_code);
-  member.Country = ListedText(CountryItems, FromQString(cb_contry->currentText()));
-  member.Age = AgeItems[static_cast<std::size_t>(std::max(0, cb_age->currentIndex()))].Code;
+  member.Country = ItemText(Countries(), cb_contry->currentIndex());
+  member.Age = AgeCode(cb_age->currentIndex());
   member.Gender = rb_btn1->isChecked() ? "m" : "f";
   const std::pair<const TFlatRadioButton*, const char*> speeds[] = {
       {Rb_Dial, "1"}, {Rb_cm, "2"}, {rb_adsl, "3"}, {rb_isdn, "4"}, {rb_t1, "5"}, {rb_fo, "6"}};
   for (const auto& [radio, code] : speeds) {
     if (radio->isChecked()) member.Connection = code;
   }
-  member.Letter = YesNo(ch_news->isChecked());
-  member.LoginAuto = YesNo(cbo_auto->isChecked());
-  member.Summer = YesNo(Rb_yes->isChecked());
+  member.Newsletter = YesNo(ch_news->isChecked());
+  member.AutoStart = YesNo(cbo_auto->isChecked());
+  member.DaylightSaving = YesNo(Rb_yes->isChecked());
   return member;
 }
 
 void Tfrm_reg::img_finishClick() {
-  const MemberRegistration member = Answers();
+  const MemberProfile member = Answers();
   if (!cbo_auto->isChecked()) {
     RemoveAutoStartEntry();
   } else if (!WriteAutoStartEntry()) {

@@ -169,21 +169,8 @@ std::string RequestIdOverlapCheck(const std::string& id) {
   return HttpPostText(ServiceRoot() + "/servlet/servlet.IdOverlapCheck?usr_id=" + UrlEncode(id));
 }
 
-std::string RegistrationQuery(const MemberRegistration& member) {
-  // The daylight-saving answer is "y" or "n" and goes unencoded, as the service expects.
-  return "zip_code=&gmt=" + UrlEncode(member.Gmt) + "&usr_id=" + UrlEncode(member.Id) +
-         "&pass=" + UrlEncode(member.Password) + "&first_name=" + UrlEncode(member.FirstName) +
-         "&last_name=" + UrlEncode(member.LastName) + "&e_mail=" + UrlEncode(member.Email) +
-         "&address=" + UrlEncode(member.Address) + "&city=" + UrlEncode(member.City) +
-         "&state=" + UrlEncode(member.State) + "&post=" + UrlEncode(member.Post) +
-         "&country=" + UrlEncode(member.Country) + "&age=" + UrlEncode(member.Age) +
-         "&gender=" + UrlEncode(member.Gender) + "&conn_tp=" + UrlEncode(member.Connection) +
-         "&letter=" + UrlEncode(member.Letter) + "&login_auto=" + UrlEncode(member.LoginAuto) +
-         "&smmr=" + member.Summer;
-}
-
-std::string RequestUserRegistration(const MemberRegistration& member) {
-  return HttpPostText(ServiceRoot() + "/servlet/servlet.UserRegistration?" + RegistrationQuery(member));
+std::string RequestUserRegistration(const MemberProfile& member) {
+  return HttpPostText(ServiceRoot() + "/servlet/servlet.UserRegistration?" + MemberProfileQuery(member));
 }
 
 }  // namespace velomira

@@ -102,14 +102,7 @@ std::string RequestHelpMail(const std::string& fromAddress, const std::string& q
 // IdOverlapCheck: "121..." when the ID is free, "120..." when taken (sent URL-encoded).
 std::string RequestIdOverlapCheck(const std::string& id);
 
-// Everything the registration wizard sends, already in the service's codes; state and
-// country are list texts ("Select" when none was chosen).
-struct MemberRegistration {
-  std::string Gmt, Id, Password, FirstName, LastName, Email, Address, City, State, Post, Country,
-      Age, Gender, Connection, Letter, LoginAuto, Summer;
-};
-// UserRegistration: the query in the service's order, "zip_code" always empty.
-std::string RegistrationQuery(const MemberRegistration& member);
-std::string RequestUserRegistration(const MemberRegistration& member);
+// UserRegistration: the new member's record, sent as MemberProfileQuery.
+std::string RequestUserRegistration(const MemberProfile& member);
 
 }  // namespace velomira

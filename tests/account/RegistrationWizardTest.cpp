@@ -341,11 +341,17 @@ TEST_F(RegistrationWizardTest, FinishSendsTheFullQueryInOrder) {
   Click(wizard_->img_finish);
   ASSERT_TRUE(WaitUntil([&] { return wizard_.isNull(); }));
 
-  MemberRegistration expected{"00000", "kimlee1", "a+b", "Kim", "Lee & Co", "kim@mail.example",
-                              "1 Main St", "Springfield", "ALABAMA", "12345", "United States",
-                              "25", "f", "3", "n", "n", "n"};
-  EXPECT_EQ(Registration().Target, std::string(RegistrationPath) + "?" + RegistrationQuery(expected));
-  EXPECT_EQ(RegistrationQuery(expected).substr(0, 24), "zip_code=&gmt=00000&usr_");
+  MemberProfile expected{"00000", "kimlee1", "a+b", "Kim", "Lee & Co", "kim@mail.example",
+                         "1 Main St", "Springfield", "ALABAMA", "12345", "United States",
+                         "25", "f", "3", "n", "n", "n"};
+  EXPECT_EQ(Registration().Target, std::string(RegistrationPath) + "?" + MemberProfileQuery(expected));
+  EXPECT_EQ(MemberProfileQuery(expected).substr(0, 24), "zip_code=&gmt=00000&usr_");
+  // The wizard shares the preferences query: the bytes it sends must not move with it.
+  EXPECT_EQ(Registration().Target, std::string(RegistrationPath) +
+                                       "?zip_code=&gmt=00000&usr_id=kimlee1&pass=a%2Bb&first_name=Kim"
+                                       "&last_name=Lee+%26+Co&e_mail=kim%40mail%2Eexample&address=1+Main+St"
+                                       "&city=Springfield&state=ALABAMA&post=12345&country=United+States"
+                                       "&age=25&gender=f&conn_tp=3&letter=n&login_auto=n&smmr=n");
 }
 
 TEST_F(RegistrationWizardTest, OptionalFieldsGoEmptyAndUnchosenListsSendSelect) {

@@ -46,6 +46,12 @@ TEST(ProfileLists, StatesAndCountriesMatchWithoutRegardToCase) {
   EXPECT_EQ(FindItemIgnoringCase(Countries(), "UNITED STATES"), 1);
 }
 
+TEST(ProfileLists, AgeItemsSendTheirCodesAndAnythingElseNone) {
+  const std::vector<std::pair<int, std::string>> table{
+      {-1, "00"}, {0, "00"}, {1, "13"}, {2, "18"}, {3, "25"}, {4, "35"}, {5, "50"}, {6, "00"}};
+  for (const auto& [item, code] : table) EXPECT_EQ(AgeCode(item), code) << item;
+}
+
 PreferencePages FilledPages() {
   PreferencePages pages;
   pages.ZoneItem = 11;
