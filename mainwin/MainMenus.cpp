@@ -1,5 +1,6 @@
 // The row menu popMenu and the background menu mainpop; both run Help1Click by tag.
 #include <QAction>
+#include <algorithm>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMouseEvent>
@@ -230,10 +231,17 @@ void TfrmMain::TellAFriend(int itemIndex) {
   CountUsage(&UsageRecord::FriendOpens);
   THoverLabel* date = RowLabel('D', itemIndex);
   const std::string dateText = date ? FromQString(date->text()) : std::string();
-  const std::string when = TrimmedText(dateText.substr(0, 17));
-  const std::string title = dateText.size() > 19 ? TrimmedText(dateText.substr(19)) : std::string();
+  // The bracketed time range, then the day after it ("[06:00am-08:00am] Thu.11"); cut at
+  // the bracket, since fixed positions lose the day's first letter.
+  const std::size_t rangeEnd = dateText.find(']');
+  const std::size_t split = rangeEnd == std::string::npos ? std::min<std::size_t>(dateText.size(), 17) : rangeEnd + 1;
+  const std::string when = TrimmedText(dateText.substr(0, split));
+  const std::string title = TrimmedText(dateText.substr(split));
   THoverLabel* station = date ? RowLabel('S', itemIndex) : nullptr;
-  const std::string stationText = station ? FromQString(station->text()) : std::string();
+  // A second name continues the station's line in a label of its own.
+  THoverLabel* second = station ? RowLabel('H', itemIndex) : nullptr;
+  const std::string stationText =
+      (station ? FromQString(station->text()) : std::string()) + (second ? FromQString(second->text()) : std::string());
   const std::string stationAddress = station ? station->Url() : std::string();
   const std::string itemText =
       itemIndex >= 0 && itemIndex < Items.Count() ? Items.Get(itemIndex).Text : std::string();

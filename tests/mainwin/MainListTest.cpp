@@ -390,5 +390,25 @@ TEST_F(MainWindowTest, MyChannelsListsTheMembersChannels) {
   EXPECT_EQ(opened, "C2");
 }
 
+TEST_F(MainWindowTest, TellAFriendTakesTheDayTimeAndWholeStationLineOfTheRow) {
+  ServeCategory(4, Framed(ProgramLine({"P1", "icon07", "v", "202612101330", "202612101430", "Title P1",
+                                       "www.example.test/p", "Velo News 24", "www.station.test",
+                                       "with the team", "www.second.test", "About P1", "0", "x", "n", "",
+                                       "0"})));
+  std::string message;
+  std::string address;
+  MainWindowHooks hooks;
+  hooks.OpenTellAFriend = [&](const std::string& text, const std::string&, const std::string& station) {
+    message = text;
+    address = station;
+  };
+  TfrmMain* window = Create(hooks);
+  window->imgNewsClick(4);
+  window->PopupItemIndex = 0;
+  window->Help1Click(4);
+  EXPECT_EQ(message, "Thu.10\r\n[01:30pm-02:30pm]\r\n(Velo News 24/with the team)");
+  EXPECT_EQ(address, "Http://www.station.test");
+}
+
 }  // namespace
 }  // namespace velomira::test
