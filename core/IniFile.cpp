@@ -133,12 +133,14 @@ int IniFile::ReadInteger(const std::string& section, const std::string& key, int
     base = 16;
     digits.remove_prefix(2);
   }
-  long long value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+  // The magnitude alone, unsigned: one sign only ("--5" and "-$-10" are not numbers),
+  // and the most negative value needs no negation that could overflow.
+  std::uint64_t magnitude = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude, base);
   if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return fallback;
-  if (negative) value = -value;
-  if (value < INT32_MIN || value > INT32_MAX) return fallback;
-  return static_cast<int>(value);
+  const std::uint64_t limit = negative ? std::uint64_t{1} << 31 : INT32_MAX;
+  if (magnitude > limit) return fallback;
+  return static_cast<int>(negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude));
 }
 
 bool IniFile::ReadBool(const std::string& section, const std::string& key, bool fallback) const {

@@ -73,6 +73,37 @@ TEST_F(IniFileTest, IntegersAndBooleans) {
   EXPECT_FALSE(ini.ReadBool("n", "word", false));  // not a number: the default
 }
 
+TEST_F(IniFileTest, IntegersTakeOneSignAndStayInRange) {
+  struct IntegerCase {
+    const char* text;
+    int expected;
+  };
+  const IntegerCase cases[] = {
+      {"--5", 9},
+      {"+-5", 9},
+      {"-$-10", 9},
+      {"$-10", 9},
+      {"0x-10", 9},
+      {"--9223372036854775808", 9},
+      {"-9223372036854775808", 9},
+      {"18446744073709551616", 9},
+      {"-", 9},
+      {"$", 9},
+      {"+5", 5},
+      {"-$10", -16},
+      {"2147483647", 2147483647},
+      {"-2147483648", INT32_MIN},
+      {"2147483648", 9},
+      {"-2147483649", 9},
+      {"-0x80000000", INT32_MIN},
+      {" 12 ", 12},  // blanks around a value are not part of it
+  };
+  for (const IntegerCase& c : cases) {
+    WriteBytes(Path("i.ini"), std::string("[n]\r\nk=") + c.text + "\r\n");
+    EXPECT_EQ(IniFile(Path("i.ini")).ReadInteger("n", "k", 9), c.expected) << c.text;
+  }
+}
+
 TEST_F(IniFileTest, WriteKeepsEveryOtherLine) {
   WriteBytes(Path("velomira.Ini"),
              "; installed settings\r\n[SKIN]\r\nNAME=Blue\r\n\r\n[LEFT]\r\nleft=10\r\nextra = kept \r\n\r\n[TOP]\r\ntop=20");
