@@ -83,12 +83,35 @@ std::optional<SectionSpan> FindSection(const IniText& ini, const std::string& se
   return std::nullopt;
 }
 
-// A line break inside a name or value would add lines of its own (a member-typed proxy
-// address could otherwise plant keys), so breaks are dropped before writing.
-std::string OneLine(std::string_view text) {
-  std::string line(TrimBlanks(text));
-  std::erase_if(line, [](char c) { return c == '\r' || c == '\n'; });
-  return line;
+// Names that would not read back as written: a key holding "=" or starting a "[" line,
+// a section holding "]", either holding a line break (which could plant keys).
+bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
+bool IsWritableKey(std::string_view key) {
+  if (HasLineBreak(key) || key.find('=') != std::string_view::npos) return false;
+  key = TrimBlanks(key);
+  return !key.empty() && key.front() != '[';
+}
+
+bool IsWritableSection(std::string_view section) {
+  return section.find(']') == std::string_view::npos && !HasLineBreak(section);
+}
+
+bool IsQuote(char c) { return c == '"' || c == '\''; }
+
+bool IsQuoted(std::string_view value) {
+  return value.size() >= 2 && IsQuote(value.front()) && value.front() == value.back();
+}
+
+// Reading trims blanks and removes one pair of quotes around a value, so a value with
+// outer blanks, or already quoted, is written inside quotes to read back whole. A line
+// break inside it would add lines of its own (a member-typed proxy address could
+// otherwise plant keys), so breaks are dropped.
+std::string ValueText(std::string_view value) {
+  std::string text(value);
+  std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+  if (text != TrimBlanks(text) || IsQuoted(text)) return '"' + text + '"';
+  return text;
 }
 
 std::optional<std::size_t> FindKey(const IniText& ini, const SectionSpan& span, const std::string& key) {
@@ -111,7 +134,9 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
     if (!span) return fallback;
     const auto line = FindKey(ini, *span, key);
     if (!line) return fallback;
-    return std::string(SplitKeyLine(ini.Lines[*line])->Value);
+    std::string_view value = SplitKeyLine(ini.Lines[*line])->Value;
+    if (IsQuoted(value)) value = value.substr(1, value.size() - 2);
+    return std::string(value);
   } catch (...) {
     return fallback;
   }
@@ -148,14 +173,13 @@ bool IniFile::ReadBool(const std::string& section, const std::string& key, bool 
 }
 
 bool IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  if (!IsWritableKey(key) || !IsWritableSection(section)) return false;
   try {
     std::lock_guard lock(g_writeLock);
     const std::string target = ResolvePathForWrite(path_);
     IniText ini = LoadIni(target);
-    const std::string keyName = OneLine(key);
-    std::string safeValue(value);
-    std::erase_if(safeValue, [](char c) { return c == '\r' || c == '\n'; });
-    const std::string entry = keyName + "=" + safeValue;
+    const std::string safeValue = ValueText(value);
+    const std::string entry = std::string(TrimBlanks(key)) + "=" + safeValue;
 
     if (const auto span = FindSection(ini, section)) {
       if (const auto line = FindKey(ini, *span, key)) {
@@ -168,7 +192,7 @@ bool IniFile::WriteString(const std::string& section, const std::string& key, co
         ini.Lines.insert(ini.Lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
       }
     } else {
-      ini.Lines.push_back("[" + OneLine(section) + "]");
+      ini.Lines.push_back("[" + std::string(TrimBlanks(section)) + "]");
       ini.Lines.push_back(entry);
     }
 

@@ -156,6 +156,42 @@ TEST_F(IniFileTest, LineBreaksInWrittenTextsCannotAddKeys) {
   EXPECT_EQ(ReadBytes(Path("proxy.ini")), "[proxy]\r\nproxy_address=hostproxy_setting=1\r\n");
 }
 
+TEST_F(IniFileTest, RefusesNamesItCouldNotReadBack) {
+  struct NameCase {
+    const char* section;
+    const char* key;
+  };
+  const NameCase cases[] = {
+      {"a", "k=v"}, {"a", "k\r\nj"}, {"a", "k\n"}, {"a", ""}, {"a", "  "}, {"a", "[b]"},
+      {"a]b", "k"}, {"a\r\n[b", "k"}, {"a\n", "k"},
+  };
+  IniFile ini(Path("names.ini"));
+  for (const NameCase& c : cases) {
+    EXPECT_FALSE(ini.WriteString(c.section, c.key, "v")) << c.section << " / " << c.key;
+    EXPECT_FALSE(std::filesystem::exists(Path("names.ini"))) << c.section << " / " << c.key;
+  }
+}
+
+TEST_F(IniFileTest, ValuesWithOuterBlanksOrQuotesReadBackWhole) {
+  IniFile ini(Path("quoted.ini"));
+  for (const std::string value : {" lead", "trail ", "\t both\t", "\"quoted\"", "'single'", "'", "a \"b\" c"}) {
+    ASSERT_TRUE(ini.WriteString("a", "k", value)) << value;
+    EXPECT_EQ(ini.ReadString("a", "k", "default"), value) << value;
+  }
+  ASSERT_TRUE(ini.WriteString("a", "k", " x "));
+  EXPECT_EQ(ReadBytes(Path("quoted.ini")), "[a]\r\nk=\" x \"\r\n");
+
+  // Files written by hand: one matching pair of quotes around the value is removed.
+  const std::pair<std::string, std::string> read[] = {
+      {"k=\"  x  \"", "  x  "}, {"k='y'", "y"}, {"k=\"\"", ""}, {"k=\"mixed'", "\"mixed'"},
+      {"k=\"", "\""}, {"k=a\"b\"", "a\"b\""},
+  };
+  for (const auto& [line, expected] : read) {
+    WriteBytes(Path("hand.ini"), "[a]\r\n" + line + "\r\n");
+    EXPECT_EQ(IniFile(Path("hand.ini")).ReadString("a", "k", "default"), expected) << line;
+  }
+}
+
 TEST_F(IniFileTest, WriteIntoMissingFolderFails) {
   EXPECT_FALSE(IniFile(Path("no/such/folder.ini")).WriteString("a", "k", "v"));
 }
