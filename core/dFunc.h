@@ -122,8 +122,16 @@ void SendUsageLog();
 
 // ---- Archives ------------------------------------------------------------------------
 
+// How far an archive may expand: a package past these is refused as a ZIP bomb.
+struct ExtractLimits {
+  std::uint64_t MaxTotalBytes = 512ull * 1024 * 1024;  // all entries together, unpacked
+  std::uint64_t RatioCheckedAbove = 1024 * 1024;       // entries up to this size may compress well
+  std::uint64_t MaxRatio = 200;                        // unpacked : packed, per entry
+};
+
 // Unpacks every entry of a ZIP file into folder; entries that would land outside it
-// (absolute names, "..", links) are skipped. False when the archive could not be read.
-bool ExtractAll(const std::string& zipPath, const std::string& folder);
+// (absolute names, "..", links) are skipped. False when the archive could not be read;
+// when it expands past the limits it stops, removes what it wrote and returns false.
+bool ExtractAll(const std::string& zipPath, const std::string& folder, const ExtractLimits& limits = {});
 
 }  // namespace velomira
