@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <charconv>
+#include <filesystem>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -28,12 +29,19 @@ struct IniText {
   std::string LineEnd = "\r\n";    // the file's own style, kept on rewrite
 };
 
-IniText LoadIni(const std::string& path) {
+// A missing file reads as empty; nothing when the file is there but cannot be read (no
+// access, a folder, a pipe, a read error), so a write never replaces settings unseen.
+std::optional<IniText> LoadIni(const std::string& path) {
   IniText ini;
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) return ini;
+  if (error || status.type() != std::filesystem::file_type::regular) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
-  if (!in) return ini;
+  if (!in) return std::nullopt;
   std::ostringstream buffer;
   buffer << in.rdbuf();
+  if (in.bad()) return std::nullopt;
   const std::string text = buffer.str();
   if (text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos) ini.LineEnd = "\n";
 
@@ -129,7 +137,9 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
                                 const std::string& fallback) const {
   try {
-    const IniText ini = LoadIni(ResolvePathCase(path_));
+    const std::optional<IniText> loaded = LoadIni(ResolvePathCase(path_));
+    if (!loaded) return fallback;
+    const IniText& ini = *loaded;
     const auto span = FindSection(ini, section);
     if (!span) return fallback;
     const auto line = FindKey(ini, *span, key);
@@ -177,7 +187,9 @@ bool IniFile::WriteString(const std::string& section, const std::string& key, co
   try {
     std::lock_guard lock(g_writeLock);
     const std::string target = ResolvePathForWrite(path_);
-    IniText ini = LoadIni(target);
+    std::optional<IniText> loaded = LoadIni(target);
+    if (!loaded) return false;
+    IniText& ini = *loaded;
     const std::string safeValue = ValueText(value);
     const std::string entry = std::string(TrimBlanks(key)) + "=" + safeValue;
 

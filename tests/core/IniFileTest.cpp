@@ -192,6 +192,22 @@ TEST_F(IniFileTest, ValuesWithOuterBlanksOrQuotesReadBackWhole) {
   }
 }
 
+// An unreadable file is not an empty one: a write would replace all its settings with
+// one key. The tests run as root, which reads any file whatever its mode, so the
+// unreadable "file" here is a folder, or a link to one.
+TEST_F(IniFileTest, NeverWritesOverAFileItCouldNotRead) {
+  std::filesystem::create_directories(Path("folder.ini"));
+  std::filesystem::create_directories(Path("elsewhere"));
+  std::filesystem::create_directory_symlink(Path("elsewhere"), Path("link.ini"));
+  for (const char* name : {"folder.ini", "link.ini"}) {
+    IniFile ini(Path(name));
+    EXPECT_EQ(ini.ReadString("a", "k", "d"), "d") << name;
+    EXPECT_FALSE(ini.WriteString("a", "k", "v")) << name;
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(Path("folder.ini")));
+  EXPECT_TRUE(std::filesystem::is_symlink(Path("link.ini")));
+}
+
 TEST_F(IniFileTest, WriteIntoMissingFolderFails) {
   EXPECT_FALSE(IniFile(Path("no/such/folder.ini")).WriteString("a", "k", "v"));
 }
