@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <charconv>
+#include <filesystem>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -28,12 +29,19 @@ struct IniText {
   std::string LineEnd = "\r\n";    // the file's own style, kept on rewrite
 };
 
-IniText LoadIni(const std::string& path) {
+// A missing file reads as empty; nothing when the file is there but cannot be read (no
+// access, a folder, a pipe, a read error), so a write never replaces settings unseen.
+std::optional<IniText> LoadIni(const std::string& path) {
   IniText ini;
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) return ini;
+  if (error || status.type() != std::filesystem::file_type::regular) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
-  if (!in) return ini;
+  if (!in) return std::nullopt;
   std::ostringstream buffer;
   buffer << in.rdbuf();
+  if (in.bad()) return std::nullopt;
   const std::string text = buffer.str();
   if (text.find('\n') != std::string::npos && text.find("\r\n") == std::string::npos) ini.LineEnd = "\n";
 
@@ -83,12 +91,35 @@ std::optional<SectionSpan> FindSection(const IniText& ini, const std::string& se
   return std::nullopt;
 }
 
-// A line break inside a name or value would add lines of its own (a member-typed proxy
-// address could otherwise plant keys), so breaks are dropped before writing.
-std::string OneLine(std::string_view text) {
-  std::string line(TrimBlanks(text));
-  std::erase_if(line, [](char c) { return c == '\r' || c == '\n'; });
-  return line;
+// Names that would not read back as written: a key holding "=" or starting a "[" line,
+// a section holding "]", either holding a line break (which could plant keys).
+bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
+bool IsWritableKey(std::string_view key) {
+  if (HasLineBreak(key) || key.find('=') != std::string_view::npos) return false;
+  key = TrimBlanks(key);
+  return !key.empty() && key.front() != '[';
+}
+
+bool IsWritableSection(std::string_view section) {
+  return section.find(']') == std::string_view::npos && !HasLineBreak(section);
+}
+
+bool IsQuote(char c) { return c == '"' || c == '\''; }
+
+bool IsQuoted(std::string_view value) {
+  return value.size() >= 2 && IsQuote(value.front()) && value.front() == value.back();
+}
+
+// Reading trims blanks and removes one pair of quotes around a value, so a value with
+// outer blanks, or already quoted, is written inside quotes to read back whole. A line
+// break inside it would add lines of its own (a member-typed proxy address could
+// otherwise plant keys), so breaks are dropped.
+std::string ValueText(std::string_view value) {
+  std::string text(value);
+  std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+  if (text != TrimBlanks(text) || IsQuoted(text)) return '"' + text + '"';
+  return text;
 }
 
 std::optional<std::size_t> FindKey(const IniText& ini, const SectionSpan& span, const std::string& key) {
@@ -106,12 +137,16 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
                                 const std::string& fallback) const {
   try {
-    const IniText ini = LoadIni(ResolvePathCase(path_));
+    const std::optional<IniText> loaded = LoadIni(ResolvePathCase(path_));
+    if (!loaded) return fallback;
+    const IniText& ini = *loaded;
     const auto span = FindSection(ini, section);
     if (!span) return fallback;
     const auto line = FindKey(ini, *span, key);
     if (!line) return fallback;
-    return std::string(SplitKeyLine(ini.Lines[*line])->Value);
+    std::string_view value = SplitKeyLine(ini.Lines[*line])->Value;
+    if (IsQuoted(value)) value = value.substr(1, value.size() - 2);
+    return std::string(value);
   } catch (...) {
     return fallback;
   }
@@ -133,12 +168,14 @@ int IniFile::ReadInteger(const std::string& section, const std::string& key, int
     base = 16;
     digits.remove_prefix(2);
   }
-  long long value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+  // The magnitude alone, unsigned: one sign only ("--5" and "-$-10" are not numbers),
+  // and the most negative value needs no negation that could overflow.
+  std::uint64_t magnitude = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude, base);
   if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return fallback;
-  if (negative) value = -value;
-  if (value < INT32_MIN || value > INT32_MAX) return fallback;
-  return static_cast<int>(value);
+  const std::uint64_t limit = negative ? std::uint64_t{1} << 31 : INT32_MAX;
+  if (magnitude > limit) return fallback;
+  return static_cast<int>(negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude));
 }
 
 bool IniFile::ReadBool(const std::string& section, const std::string& key, bool fallback) const {
@@ -146,14 +183,15 @@ bool IniFile::ReadBool(const std::string& section, const std::string& key, bool 
 }
 
 bool IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  if (!IsWritableKey(key) || !IsWritableSection(section)) return false;
   try {
     std::lock_guard lock(g_writeLock);
     const std::string target = ResolvePathForWrite(path_);
-    IniText ini = LoadIni(target);
-    const std::string keyName = OneLine(key);
-    std::string safeValue(value);
-    std::erase_if(safeValue, [](char c) { return c == '\r' || c == '\n'; });
-    const std::string entry = keyName + "=" + safeValue;
+    std::optional<IniText> loaded = LoadIni(target);
+    if (!loaded) return false;
+    IniText& ini = *loaded;
+    const std::string safeValue = ValueText(value);
+    const std::string entry = std::string(TrimBlanks(key)) + "=" + safeValue;
 
     if (const auto span = FindSection(ini, section)) {
       if (const auto line = FindKey(ini, *span, key)) {
@@ -166,7 +204,7 @@ bool IniFile::WriteString(const std::string& section, const std::string& key, co
         ini.Lines.insert(ini.Lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
       }
     } else {
-      ini.Lines.push_back("[" + OneLine(section) + "]");
+      ini.Lines.push_back("[" + std::string(TrimBlanks(section)) + "]");
       ini.Lines.push_back(entry);
     }
 

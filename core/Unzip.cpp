@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -90,9 +91,44 @@ UnixAttributes EntryAttributes(zip_t* archive, zip_uint64_t index) {
   return {true, static_cast<mode_t>(attributes >> 16)};
 }
 
+// What one run unpacked so far: the bytes against the limits, and the files and folders
+// it placed (relative to the target folder) to remove when the archive is refused.
+struct ExtractRun {
+  explicit ExtractRun(const ExtractLimits& limits) : Limits(limits) {}
+
+  ExtractLimits Limits;
+  std::uint64_t TotalBytes = 0;
+  bool OverLimits = false;
+  std::vector<std::string> Files, Folders;
+
+  // Counts bytes of one entry; false (and OverLimits) once the archive expands too far.
+  bool Count(std::uint64_t bytes, std::uint64_t entryBytes, std::uint64_t packedBytes) {
+    TotalBytes += bytes;
+    const bool ratioOver = entryBytes > Limits.RatioCheckedAbove &&
+                           (packedBytes == 0 || entryBytes / packedBytes > Limits.MaxRatio ||
+                            (entryBytes / packedBytes == Limits.MaxRatio && entryBytes % packedBytes != 0));
+    if (TotalBytes > Limits.MaxTotalBytes || ratioOver) OverLimits = true;
+    return !OverLimits;
+  }
+
+  void RemoveWritten(const std::string& folder) const {
+    std::error_code ignored;
+    for (const std::string& file : Files) std::filesystem::remove(folder + "/" + file, ignored);
+    for (auto it = Folders.rbegin(); it != Folders.rend(); ++it)
+      std::filesystem::remove(folder + "/" + *it, ignored);  // only when left empty
+  }
+};
+
+std::string JoinedPath(const std::vector<std::string>& parts, std::size_t count) {
+  std::string path;
+  for (std::size_t i = 0; i < count; ++i) path += (i == 0 ? "" : "/") + parts[i];
+  return path;
+}
+
 // Enters (creating when missing) one folder below parent; never follows a link.
-FileDescriptor EnterFolder(int parent, const std::string& name) {
-  if (::mkdirat(parent, name.c_str(), 0755) != 0 && errno != EEXIST) return FileDescriptor();
+FileDescriptor EnterFolder(int parent, const std::string& name, bool& created) {
+  created = ::mkdirat(parent, name.c_str(), 0755) == 0;
+  if (!created && errno != EEXIST) return FileDescriptor();
   return FileDescriptor(
       ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
 }
@@ -110,21 +146,29 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
   return true;
 }
 
-// Copies the entry's data into an open file; false on a broken entry or a write error.
-bool CopyEntry(zip_t* archive, zip_uint64_t index, int fd) {
+// Copies the entry's data into an open file; false on a broken entry, a write error or
+// an entry expanding past the limits. The bytes are counted as they come, whatever
+// sizes the archive declares.
+bool CopyEntry(zip_t* archive, zip_uint64_t index, int fd, ExtractRun& run) {
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_stat_index(archive, index, 0, &stat) != 0 || (stat.valid & ZIP_STAT_COMP_SIZE) == 0) return false;
   Entry entry(zip_fopen_index(archive, index, 0));
   if (!entry) return false;
   char buffer[64 * 1024];
+  std::uint64_t entryBytes = 0;
   for (;;) {
     zip_int64_t got = zip_fread(entry.get(), buffer, sizeof buffer);
     if (got < 0) return false;
     if (got == 0) return true;
+    entryBytes += static_cast<std::uint64_t>(got);
+    if (!run.Count(static_cast<std::uint64_t>(got), entryBytes, stat.comp_size)) return false;
     if (!WriteAll(fd, buffer, static_cast<std::size_t>(got))) return false;
   }
 }
 
 // Places one entry below root; false only when the archive or the disk failed.
-bool ExtractEntry(zip_t* archive, zip_uint64_t index, int root) {
+bool ExtractEntry(zip_t* archive, zip_uint64_t index, int root, ExtractRun& run) {
   const char* rawName = zip_get_name(archive, index, ZIP_FL_ENC_RAW);
   if (rawName == nullptr) return false;
   std::string_view name(rawName);
@@ -139,7 +183,9 @@ bool ExtractEntry(zip_t* archive, zip_uint64_t index, int root) {
   FileDescriptor current;
   int at = root;
   for (std::size_t i = 0; i < folderCount; ++i) {
-    current = EnterFolder(at, parts[i]);
+    bool created = false;
+    current = EnterFolder(at, parts[i], created);
+    if (created) run.Folders.push_back(JoinedPath(parts, i + 1));
     if (!current.Valid()) return true;  // a link or a file stands in the way: skip
     at = current.Get();
   }
@@ -156,7 +202,7 @@ bool ExtractEntry(zip_t* archive, zip_uint64_t index, int root) {
   FileDescriptor file(::openat(at, partName.c_str(),
                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
   if (!file.Valid()) return false;
-  const bool written = CopyEntry(archive, index, file.Get()) && ::fchmod(file.Get(), mode) == 0 &&
+  const bool written = CopyEntry(archive, index, file.Get(), run) && ::fchmod(file.Get(), mode) == 0 &&
                        ::fsync(file.Get()) == 0;
   file = FileDescriptor();
   if (!written) {
@@ -168,12 +214,13 @@ bool ExtractEntry(zip_t* archive, zip_uint64_t index, int root) {
     ::unlinkat(at, partName.c_str(), 0);
     return error == EISDIR || error == ENOTEMPTY || error == EEXIST;  // a folder there: skip
   }
+  run.Files.push_back(JoinedPath(parts, parts.size()));
   return true;
 }
 
 }  // namespace
 
-bool ExtractAll(const std::string& zipPath, const std::string& folder) {
+bool ExtractAll(const std::string& zipPath, const std::string& folder, const ExtractLimits& limits) {
   int error = 0;
   Archive archive(zip_open(zipPath.c_str(), ZIP_RDONLY, &error));
   if (!archive) return false;
@@ -183,11 +230,13 @@ bool ExtractAll(const std::string& zipPath, const std::string& folder) {
   FileDescriptor root(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!root.Valid()) return false;
 
+  ExtractRun run(limits);
   bool complete = true;
   zip_int64_t count = zip_get_num_entries(archive.get(), 0);
-  for (zip_int64_t i = 0; i < count; ++i)
-    if (!ExtractEntry(archive.get(), static_cast<zip_uint64_t>(i), root.Get())) complete = false;
-  return complete;
+  for (zip_int64_t i = 0; i < count && !run.OverLimits; ++i)
+    if (!ExtractEntry(archive.get(), static_cast<zip_uint64_t>(i), root.Get(), run)) complete = false;
+  if (run.OverLimits) run.RemoveWritten(folder);
+  return complete && !run.OverLimits;
 }
 
 }  // namespace velomira

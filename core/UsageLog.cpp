@@ -74,12 +74,12 @@ void CountEmergencyClick(std::size_t entry) {
   }
 }
 
-void ResizeUsageCounters(const CategoryTextLists& subCategoryCodes, std::size_t emergencyEntries) {
+void ResizeUsageCounters(const CategoryTextLists& subCategoryCodes, std::optional<std::size_t> emergencyEntries) {
   try {
     UsageRecord& usage = State().Usage;
     std::lock_guard lock(usage.Lock);
     for (int i = 0; i < CategoryCount; ++i) usage.SubCategoryClicks[i].resize(subCategoryCodes[i].size());
-    usage.EmergencyClicks.resize(emergencyEntries);
+    if (emergencyEntries) usage.EmergencyClicks.resize(*emergencyEntries);
   } catch (...) {
   }
 }

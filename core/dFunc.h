@@ -4,6 +4,7 @@
 // (Windows-1252) held in std::string.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -112,8 +113,9 @@ void CountUsage(int UsageRecord::*counter);              // e.g. &UsageRecord::L
 void CountCategoryClick(int serviceCode);                // 1-9; others are ignored
 void CountSubCategoryClick(int categoryIndex, std::size_t subCategory);  // CategoryTable order
 void CountEmergencyClick(std::size_t entry);
-// Sizes the per-sub-category and emergency counters after a refresh; counts kept.
-void ResizeUsageCounters(const CategoryTextLists& subCategoryCodes, std::size_t emergencyEntries);
+// Sizes the per-sub-category and (when given) emergency counters after a refresh, all
+// under one lock; counts kept.
+void ResizeUsageCounters(const CategoryTextLists& subCategoryCodes, std::optional<std::size_t> emergencyEntries);
 void StartUsageRecord();  // user ID and login time, at main window creation
 void StopUsageRecord();   // logout time, in the exit procedure
 std::string UsageLogName();   // logout time without its comma + MemberId + ".log"
@@ -122,8 +124,16 @@ void SendUsageLog();
 
 // ---- Archives ------------------------------------------------------------------------
 
+// How far an archive may expand: a package past these is refused as a ZIP bomb.
+struct ExtractLimits {
+  std::uint64_t MaxTotalBytes = 512ull * 1024 * 1024;  // all entries together, unpacked
+  std::uint64_t RatioCheckedAbove = 1024 * 1024;       // entries up to this size may compress well
+  std::uint64_t MaxRatio = 200;                        // unpacked : packed, per entry
+};
+
 // Unpacks every entry of a ZIP file into folder; entries that would land outside it
-// (absolute names, "..", links) are skipped. False when the archive could not be read.
-bool ExtractAll(const std::string& zipPath, const std::string& folder);
+// (absolute names, "..", links) are skipped. False when the archive could not be read;
+// when it expands past the limits it stops, removes what it wrote and returns false.
+bool ExtractAll(const std::string& zipPath, const std::string& folder, const ExtractLimits& limits = {});
 
 }  // namespace velomira

@@ -46,11 +46,9 @@ void RefreshSubCategories() {
   CategoryBannerTable banners;
   for (int i = 0; i < CategoryCount; ++i) banners[i].SubCategories.resize(pairs[i]);
   state.CategoryBannerLists.Set(std::move(banners));
-  {
-    std::lock_guard lock(usage.Lock);
-    for (int i = 0; i < CategoryCount; ++i) usage.SubCategoryClicks[i].assign(pairs[i], 0);
-  }
   ReadCategoryDatFiles(false);
+  // Clicks counted before this step are still to be logged.
+  ResizeUsageCounters(*state.SubCategoryCodes.Get(), std::nullopt);
 }
 
 void RefreshStationCategories() { RefreshLookupFile("a_SttnCtgr", "state_cate.Dat"); }

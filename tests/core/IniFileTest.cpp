@@ -73,6 +73,37 @@ TEST_F(IniFileTest, IntegersAndBooleans) {
   EXPECT_FALSE(ini.ReadBool("n", "word", false));  // not a number: the default
 }
 
+TEST_F(IniFileTest, IntegersTakeOneSignAndStayInRange) {
+  struct IntegerCase {
+    const char* text;
+    int expected;
+  };
+  const IntegerCase cases[] = {
+      {"--5", 9},
+      {"+-5", 9},
+      {"-$-10", 9},
+      {"$-10", 9},
+      {"0x-10", 9},
+      {"--9223372036854775808", 9},
+      {"-9223372036854775808", 9},
+      {"18446744073709551616", 9},
+      {"-", 9},
+      {"$", 9},
+      {"+5", 5},
+      {"-$10", -16},
+      {"2147483647", 2147483647},
+      {"-2147483648", INT32_MIN},
+      {"2147483648", 9},
+      {"-2147483649", 9},
+      {"-0x80000000", INT32_MIN},
+      {" 12 ", 12},  // blanks around a value are not part of it
+  };
+  for (const IntegerCase& c : cases) {
+    WriteBytes(Path("i.ini"), std::string("[n]\r\nk=") + c.text + "\r\n");
+    EXPECT_EQ(IniFile(Path("i.ini")).ReadInteger("n", "k", 9), c.expected) << c.text;
+  }
+}
+
 TEST_F(IniFileTest, WriteKeepsEveryOtherLine) {
   WriteBytes(Path("velomira.Ini"),
              "; installed settings\r\n[SKIN]\r\nNAME=Blue\r\n\r\n[LEFT]\r\nleft=10\r\nextra = kept \r\n\r\n[TOP]\r\ntop=20");
@@ -123,6 +154,58 @@ TEST_F(IniFileTest, LineBreaksInWrittenTextsCannotAddKeys) {
   EXPECT_FALSE(ini.ReadBool("proxy", "proxy_setting", false));
   EXPECT_EQ(ini.ReadString("proxy", "proxy_address", ""), "hostproxy_setting=1");
   EXPECT_EQ(ReadBytes(Path("proxy.ini")), "[proxy]\r\nproxy_address=hostproxy_setting=1\r\n");
+}
+
+TEST_F(IniFileTest, RefusesNamesItCouldNotReadBack) {
+  struct NameCase {
+    const char* section;
+    const char* key;
+  };
+  const NameCase cases[] = {
+      {"a", "k=v"}, {"a", "k\r\nj"}, {"a", "k\n"}, {"a", ""}, {"a", "  "}, {"a", "[b]"},
+      {"a]b", "k"}, {"a\r\n[b", "k"}, {"a\n", "k"},
+  };
+  IniFile ini(Path("names.ini"));
+  for (const NameCase& c : cases) {
+    EXPECT_FALSE(ini.WriteString(c.section, c.key, "v")) << c.section << " / " << c.key;
+    EXPECT_FALSE(std::filesystem::exists(Path("names.ini"))) << c.section << " / " << c.key;
+  }
+}
+
+TEST_F(IniFileTest, ValuesWithOuterBlanksOrQuotesReadBackWhole) {
+  IniFile ini(Path("quoted.ini"));
+  for (const std::string value : {" lead", "trail ", "\t both\t", "\"quoted\"", "'single'", "'", "a \"b\" c"}) {
+    ASSERT_TRUE(ini.WriteString("a", "k", value)) << value;
+    EXPECT_EQ(ini.ReadString("a", "k", "default"), value) << value;
+  }
+  ASSERT_TRUE(ini.WriteString("a", "k", " x "));
+  EXPECT_EQ(ReadBytes(Path("quoted.ini")), "[a]\r\nk=\" x \"\r\n");
+
+  // Files written by hand: one matching pair of quotes around the value is removed.
+  const std::pair<std::string, std::string> read[] = {
+      {"k=\"  x  \"", "  x  "}, {"k='y'", "y"}, {"k=\"\"", ""}, {"k=\"mixed'", "\"mixed'"},
+      {"k=\"", "\""}, {"k=a\"b\"", "a\"b\""},
+  };
+  for (const auto& [line, expected] : read) {
+    WriteBytes(Path("hand.ini"), "[a]\r\n" + line + "\r\n");
+    EXPECT_EQ(IniFile(Path("hand.ini")).ReadString("a", "k", "default"), expected) << line;
+  }
+}
+
+// An unreadable file is not an empty one: a write would replace all its settings with
+// one key. The tests run as root, which reads any file whatever its mode, so the
+// unreadable "file" here is a folder, or a link to one.
+TEST_F(IniFileTest, NeverWritesOverAFileItCouldNotRead) {
+  std::filesystem::create_directories(Path("folder.ini"));
+  std::filesystem::create_directories(Path("elsewhere"));
+  std::filesystem::create_directory_symlink(Path("elsewhere"), Path("link.ini"));
+  for (const char* name : {"folder.ini", "link.ini"}) {
+    IniFile ini(Path(name));
+    EXPECT_EQ(ini.ReadString("a", "k", "d"), "d") << name;
+    EXPECT_FALSE(ini.WriteString("a", "k", "v")) << name;
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(Path("folder.ini")));
+  EXPECT_TRUE(std::filesystem::is_symlink(Path("link.ini")));
 }
 
 TEST_F(IniFileTest, WriteIntoMissingFolderFails) {

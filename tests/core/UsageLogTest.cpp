@@ -43,7 +43,7 @@ TEST_F(UsageLogTest, SubCategoryLineNamesServiceCodeAndCode) {
   CategoryTextLists codes;
   codes[1] = {"m01", "m02"};  // Money, service code 6
   State().SubCategoryCodes.Set(codes);
-  ResizeUsageCounters(codes, 0);
+  ResizeUsageCounters(codes, std::nullopt);
   for (int i = 0; i < 3; ++i) CountSubCategoryClick(1, 1);
   EXPECT_EQ(BuildUsageLogText(), std::string(Head) + "\r\nsub_ctgr,6,m02,3");
 }

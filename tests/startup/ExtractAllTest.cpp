@@ -95,6 +95,36 @@ TEST_F(ExtractAllTest, BrokenEntryLeavesNoFileUnderItsName) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Target()), {}), 1);
 }
 
+TEST_F(ExtractAllTest, StopsAndCleansUpWhenTheArchiveExpandsTooFar) {
+  const velomira::ExtractLimits small{.MaxTotalBytes = 64 * 1024, .RatioCheckedAbove = 16 * 1024, .MaxRatio = 200};
+  std::string varied;  // compresses poorly
+  for (int i = 0; varied.size() < 30 * 1024; ++i) varied += std::to_string(i * 7919 % 104729) + ",";
+  struct LimitCase {
+    const char* name;
+    std::string bulky;
+  };
+  const LimitCase cases[] = {
+      {"ratio of one entry", std::string(20 * 1024, '\0')},
+      {"total of the entries", varied + varied + varied},
+  };
+  for (const LimitCase& c : cases) {
+    std::filesystem::remove_all(Target());
+    ZipBuilder(Zip()).File("first.gif", "fine").Folder("inner/").File("inner/deep/bulky", c.bulky);
+    EXPECT_FALSE(ExtractAll(Zip(), Target(), small)) << c.name;
+    EXPECT_TRUE(std::filesystem::is_empty(Target())) << c.name;
+  }
+  // Small entries may compress as well as they like; well-behaved archives still unpack.
+  ZipBuilder(Zip()).File("zeros", std::string(16 * 1024, '\0')).File("a", varied);
+  EXPECT_TRUE(ExtractAll(Zip(), Target(), small));
+  EXPECT_TRUE(scratch.Read("target/a") == varied);
+
+  // The real limits: a 2 MB entry of zeros packs to a few kilobytes.
+  std::filesystem::remove_all(Target());
+  ZipBuilder(Zip()).File("bomb", std::string(2 * 1024 * 1024, '\0'));
+  EXPECT_FALSE(Extract());
+  EXPECT_TRUE(std::filesystem::is_empty(Target()));
+}
+
 TEST_F(ExtractAllTest, ReportsAnUnreadableArchive) {
   scratch.Write("package.zip", "this is no zip file");
   EXPECT_FALSE(Extract());

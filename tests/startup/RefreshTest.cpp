@@ -121,6 +121,20 @@ TEST_F(RefreshTest, WritesLookupFilesAndPublishesLists) {
   EXPECT_TRUE(state.RefreshDone);
 }
 
+TEST_F(RefreshTest, ClicksCountedBeforeTheRefreshAreKept) {
+  CountSubCategoryClick(0, 1);
+  CountSubCategoryClick(0, 1);
+  CountSubCategoryClick(1, 0);
+  CountSubCategoryClick(1, 3);  // past the one sub-category the refresh brings
+  CountEmergencyClick(1);
+  RunRefresh();
+  ClientState& state = State();
+  std::lock_guard lock(state.Usage.Lock);
+  EXPECT_EQ(state.Usage.SubCategoryClicks[0], (std::vector<int>{0, 2}));
+  EXPECT_EQ(state.Usage.SubCategoryClicks[1], (std::vector<int>{1}));
+  EXPECT_EQ(state.Usage.EmergencyClicks, (std::vector<int>{0, 1}));
+}
+
 TEST_F(RefreshTest, FetchesOnlyMissingPicturesWithSafeNames) {
   folder.Write("Image/Default/Basic/icon02.gif", "already here");
   RunRefresh();
