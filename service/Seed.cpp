@@ -303,7 +303,8 @@ private:
   }
 
   std::int64_t UpcomingProgram(int rank) {
-    auto row = db_.prepare("SELECT id FROM programs WHERE start_utc > ? AND regular_no = 0 "
+    // A program that only has a play length has no start to be reminded of.
+    auto row = db_.prepare("SELECT id FROM programs WHERE start_utc > ? AND regular_no = 0 AND play_time = '' "
                            "ORDER BY start_utc, id LIMIT 1 OFFSET ?");
     row.with(now_ + 60 * kMinute, rank);
     return row.next() ? row.integer(0) : 0;
