@@ -10,6 +10,7 @@
 
 #include "controls/CodePageText.h"
 #include "core/dFunc.h"
+#include "support/EventLoop.h"
 #include "core/qt/RunRequest.h"
 
 namespace velomira::test {
@@ -115,13 +116,6 @@ void GuideTest::WaitIdle(GuideWindow* window) {
   Settle(0);
 }
 
-void GuideTest::Settle(int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  do {
-    QApplication::processEvents(QEventLoop::AllEvents, 5);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  } while (clock.elapsed() < ms);
-}
+void GuideTest::Settle(int ms) { RunEventLoop(ms); }
 
 }  // namespace velomira::test

@@ -1,9 +1,9 @@
 #include "MainWindowFixture.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 
 #include "core/dFunc.h"
+#include "support/EventLoop.h"
 #include "mainwin/MainListCycle.h"
 #include "mainwin/Tfrmalarm.h"
 
@@ -69,13 +69,6 @@ void MainWindowTest::SetClock(int year, int month, int day, int hour, int minute
   SetClockForTests([now] { return now; }, [now] { return now; });
 }
 
-void MainWindowTest::Settle(int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  do {
-    QApplication::processEvents(QEventLoop::AllEvents, 5);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  } while (clock.elapsed() < ms);
-}
+void MainWindowTest::Settle(int ms) { RunEventLoop(ms); }
 
 }  // namespace velomira::test
