@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config git
+  g++ cmake ninja-build pkg-config git ccache
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6 qt6-qpa-plugins
   libcurl4-openssl-dev libzip-dev libsqlite3-dev libcpp-httplib-dev libsodium-dev libmicrohttpd-dev
   libgif-dev libgtest-dev libgmock-dev libbenchmark-dev
