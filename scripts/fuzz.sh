@@ -28,6 +28,9 @@ CC=clang-14 CXX=clang++-14 cmake -S "$root/tests/fuzz" -B "$build" -G Ninja >/de
 cmake --build "$build"
 mapfile -t targets < <(grep -v '^$' "$build/fuzz-targets.txt")
 
+# The targets that write files sync each one; on a memory file system that is free,
+# so they run many times faster there.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
