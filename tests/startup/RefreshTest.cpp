@@ -2,6 +2,8 @@
 #include <atomic>
 #include <condition_variable>
 #include <filesystem>
+#include <optional>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 #include <sodium.h>
