@@ -7,12 +7,15 @@ namespace velomira::service {
 const char* const kServiceUsage =
     "usage: velomira-service [--bind ADDRESS] [--port PORT] [--data DIR] [--seed]\n"
     "                        [--support ADDRESS] [--store-mb N]\n"
+    "       velomira-service [--data DIR] --print-update-key\n"
     "  --bind ADDRESS  address to listen on (default 127.0.0.1)\n"
     "  --port PORT     port to listen on (default 8470; 0 picks a free port)\n"
     "  --data DIR      folder of velomira.db, img/, app/ and outbox/ (default velomira-data)\n"
     "  --seed          create the sample guide when the database is empty\n"
     "  --support ADDRESS  mailbox of help requests (default support@velomira.example)\n"
-    "  --store-mb N    usage logs and outbox keep at most N MB, oldest dropped (default 1024)\n";
+    "  --store-mb N    usage logs and outbox keep at most N MB, oldest dropped (default 1024)\n"
+    "  --print-update-key  print the public key of the update signature in hex (made on\n"
+    "                  first use in DIR) and exit\n";
 
 std::optional<ServiceOptions> ParseServiceOptions(const std::vector<std::string>& args,
                                                   std::string& error) {
@@ -22,6 +25,8 @@ std::optional<ServiceOptions> ParseServiceOptions(const std::vector<std::string>
     const bool hasValue = i + 1 < args.size();
     if (arg == "--seed") {
       options.seed = true;
+    } else if (arg == "--print-update-key") {
+      options.printUpdateKey = true;
     } else if (arg == "--bind" && hasValue) {
       options.bind = args[++i];
     } else if (arg == "--data" && hasValue) {

@@ -15,6 +15,7 @@ struct ServiceOptions {
   bool seed = false;
   std::string supportAddress = "support@velomira.example";
   std::int64_t storageCapMb = 1024;
+  bool printUpdateKey = false;
 };
 
 // Nothing (and a message in error) when the arguments are not understood.
