@@ -4,9 +4,9 @@
 
 namespace velomira::refresh {
 
-void RefreshPresets() { LoadPresetList(); }
+void RefreshPresets(const std::stop_token&) { LoadPresetList(); }
 
-void RefreshUpdatePackage() {
+void RefreshUpdatePackage(const std::stop_token&) {
   ClientState& state = State();
   if (!state.UpdateAvailable) return;
   const std::string package = ResolvePathForWrite(state.TempDir + "VelomiraMain.zip");
