@@ -10,6 +10,7 @@
 #include <string>
 
 #include "AsciiText.h"
+#include "StagedFile.h"
 #include "dFunc.h"
 
 namespace velomira {
@@ -27,8 +28,10 @@ bool HoldsCredentials(const std::string& path) {
   return EqualsNoCase(name, "user.ini") || EqualsNoCase(name, "proxy.ini");
 }
 
-// The mode an ordinary new file gets. The umask is read from /proc because umask()
-// can only be read by changing it, which would race with other threads.
+}  // namespace
+
+// The umask is read from /proc because umask() can only be read by changing it, which
+// would race with other threads.
 mode_t ModeForNewFile() {
   mode_t mask = 022;
   std::ifstream status("/proc/self/status");
@@ -42,34 +45,56 @@ mode_t ModeForNewFile() {
   return 0666 & ~mask;
 }
 
-bool WriteAll(int fd, const std::string& data) {
-  std::size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t written = ::write(fd, data.data() + done, data.size() - done);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<std::size_t>(written);
-  }
-  return true;
+StagedFile::StagedFile(const std::string& path, mode_t mode) : path_(path), temp_(path + ".XXXXXX") {
+  fd_ = ::mkstemp(temp_.data());
+  if (fd_ >= 0 && ::fchmod(fd_, mode) != 0) Discard();
 }
 
-}  // namespace
+StagedFile::~StagedFile() { Discard(); }
+
+bool StagedFile::Write(std::string_view data) {
+  if (!Open()) return false;
+  while (!failed_ && !data.empty()) {
+    const ssize_t written = ::write(fd_, data.data(), data.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      failed_ = true;
+      break;
+    }
+    data.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return !failed_;
+}
+
+bool StagedFile::Commit() {
+  if (!Open() || failed_) return false;
+  const bool flushed = ::fsync(fd_) == 0;
+  const bool closed = ::close(fd_) == 0;
+  fd_ = -1;
+  if (flushed && closed && ::rename(temp_.c_str(), path_.c_str()) == 0) {
+    temp_.clear();
+    return true;
+  }
+  ::unlink(temp_.c_str());
+  temp_.clear();
+  return false;
+}
+
+void StagedFile::Discard() {
+  if (fd_ < 0) return;
+  ::close(fd_);
+  fd_ = -1;
+  ::unlink(temp_.c_str());
+  temp_.clear();
+}
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& content, bool ownerOnly) {
   struct stat existing {};
   mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : ModeForNewFile();
   if (ownerOnly || HoldsCredentials(path)) mode = 0600;
 
-  std::string temp = path + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  StagedFile file(path, mode);
+  return file.Write(content) && file.Commit();
 }
 
 }  // namespace velomira

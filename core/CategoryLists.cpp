@@ -7,15 +7,14 @@ namespace velomira {
 // call publishes whole new lists, so a reader never sees them half filled.
 void ReadCategoryDatFiles(bool /*create*/) {
   try {
-    CategoryTextLists codes, names;
+    SubCategoryLists lists;
     for (int i = 0; i < CategoryCount; ++i) {
       const TextList lines = ReadLookupFile(State().DataDir + CategoryTable[i].Word + ".Dat");
       for (std::size_t line = 0; line < lines.size(); ++line) {
-        (line % 2 == 0 ? codes[i] : names[i]).push_back(lines[line]);
+        (line % 2 == 0 ? lists.Codes[i] : lists.Names[i]).push_back(lines[line]);
       }
     }
-    State().SubCategoryCodes.Set(std::move(codes));
-    State().SubCategoryNames.Set(std::move(names));
+    State().SubCategories.Set(std::move(lists));
   } catch (...) {
     // Out of memory: the old lists stay.
   }

@@ -48,6 +48,17 @@ struct CategoryBanners {
 };
 using CategoryBannerTable = std::array<CategoryBanners, BannerEntryCount>;
 
+// Published together so that a reader never pairs new codes with old names or a new
+// banner table with lists filed from the old one.
+struct SubCategoryLists {
+  CategoryTextLists Codes;
+  CategoryTextLists Names;  // Names[c][i] names Codes[c][i]
+};
+struct BannerLists {
+  std::vector<BannerRecord> Table;
+  CategoryBannerTable ByCategory;  // picture names of Table filed by category marks
+};
+
 // What the member did during this run; sent once at exit. The UI thread counts while
 // the refresh thread resizes the per-entry counters, so every access takes Lock.
 struct UsageRecord {
@@ -94,13 +105,11 @@ struct ClientState {
   bool PanelSwapDone = true;
 
   // Lookup lists and tables replaced by the refresh thread.
-  Published<CategoryTextLists> SubCategoryCodes;
-  Published<CategoryTextLists> SubCategoryNames;
+  Published<SubCategoryLists> SubCategories;
   Published<CategoryTextLists> CategoryUrlLists;
   Published<TextList> EmergencyNames;
-  Published<std::vector<BannerRecord>> BannerTable;
+  Published<BannerLists> Banners;
   Published<std::vector<StationBannerRecord>> StationBannerTable;
-  Published<CategoryBannerTable> CategoryBannerLists;
   Published<PresetList> PresetTable;
 
   // Choice lists built once at main window creation.

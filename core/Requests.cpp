@@ -6,12 +6,13 @@
 #include <curl/curl.h>
 
 #include <atomic>
-#include <cstdio>
 #include <memory>
 #include <mutex>
 #include <new>
+#include <utility>
 
 #include "ProxySettings.h"
+#include "StagedFile.h"
 #include "dFunc.h"
 
 namespace velomira {
@@ -20,6 +21,16 @@ namespace {
 
 std::atomic<long> g_connectSeconds{30};
 std::atomic<long> g_idleSeconds{60};
+
+// The stop of this thread's innermost RequestAbortScope, if any.
+thread_local const std::stop_token* t_abortOn = nullptr;
+
+bool AbortRequested() { return t_abortOn && t_abortOn->stop_requested(); }
+
+// curl calls this at least once a second during a transfer, even while nothing arrives.
+int BreakOffWhenStopped(void* /*data*/, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  return AbortRequested() ? 1 : 0;
+}
 
 constexpr const char* UserAgent = "Mozilla/3.0 (compatible; Indy Library)";
 
@@ -88,6 +99,7 @@ void ApplyProxy(CURL* curl, const ProxySettings& proxy) {
 // Sends one request and hands the body to sink. False on every failure: proxy
 // settings that cannot be used, connection, transfer, or an HTTP error status.
 bool Perform(const std::string& url, Method method, curl_write_callback sink, void* target) {
+  if (AbortRequested()) return false;
   const ProxySettings proxy = ReadProxySettings(State().ProgramDir + "proxy.ini");
   if (!proxy.Usable) return false;
 
@@ -118,6 +130,10 @@ bool Perform(const std::string& url, Method method, curl_write_callback sink, vo
   curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, sink);
   curl_easy_setopt(handle, CURLOPT_WRITEDATA, target);
   ApplyProxy(handle, proxy);
+  if (t_abortOn) {
+    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, BreakOffWhenStopped);
+    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+  }
 
   return curl_easy_perform(handle) == CURLE_OK;
 }
@@ -132,7 +148,8 @@ size_t AppendToText(char* data, size_t size, size_t count, void* target) {
 }
 
 size_t WriteToFile(char* data, size_t size, size_t count, void* target) {
-  return std::fwrite(data, 1, size * count, static_cast<std::FILE*>(target));
+  // A short count (a full disk) ends the transfer as failed.
+  return static_cast<StagedFile*>(target)->Write({data, size * count}) ? size * count : 0;
 }
 
 std::string RequestText(const std::string& url, Method method) {
@@ -147,6 +164,12 @@ std::string RequestText(const std::string& url, Method method) {
 
 }  // namespace
 
+RequestAbortScope::RequestAbortScope(std::stop_token stop) : stop_(std::move(stop)), outer_(t_abortOn) {
+  t_abortOn = &stop_;
+}
+
+RequestAbortScope::~RequestAbortScope() { t_abortOn = outer_; }
+
 void SetRequestTimeoutsForTests(long connectSeconds, long idleSeconds) {
   g_connectSeconds = connectSeconds;
   g_idleSeconds = idleSeconds;
@@ -157,17 +180,14 @@ std::string HttpPostText(const std::string& url) { return RequestText(url, Metho
 std::string HttpGetStream(const std::string& url) { return RequestText(url, Method::Get); }
 
 bool HttpGetFile(const std::string& url, const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  bool complete = false;
+  // A broken or stopped download leaves the old file, or none, never a part of the new one.
+  StagedFile file(path, ModeForNewFile());
+  if (!file.Open()) return false;
   try {
-    complete = Perform(url, Method::Get, WriteToFile, file);
+    return Perform(url, Method::Get, WriteToFile, &file) && file.Commit();
   } catch (...) {
-    complete = false;
+    return false;
   }
-  // A body that could not be flushed to disk is as incomplete as a broken transfer.
-  const bool closed = std::fclose(file) == 0;
-  return complete && closed;
 }
 
 std::string UrlEncode(std::string_view text) {

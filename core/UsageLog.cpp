@@ -117,7 +117,7 @@ std::string UsageLogName() {
 std::string BuildUsageLogText() {
   try {
     const auto emergencyNames = State().EmergencyNames.Get();
-    const auto subCategoryCodes = State().SubCategoryCodes.Get();
+    const auto subCategories = State().SubCategories.Get();
     const UsageRecord& usage = State().Usage;
     std::lock_guard lock(usage.Lock);
 
@@ -151,7 +151,7 @@ std::string BuildUsageLogText() {
       for (std::size_t j = 0; j < counts.size(); ++j) {
         if (counts[j] <= 0) continue;
         lines.push_back("sub_ctgr," + std::to_string(CategoryTable[category].ServiceCode) + "," +
-                        EntryOrEmpty((*subCategoryCodes)[category], j) + "," + std::to_string(counts[j]));
+                        EntryOrEmpty(subCategories->Codes[category], j) + "," + std::to_string(counts[j]));
       }
     }
 

@@ -30,7 +30,7 @@ BannerStrip::BannerStrip(QWidget* panel, const char* imageName, char bannerLette
   TimerBanner->setObjectName("TimerBanner");
   connect(TimerBanner, &QTimer::timeout, this, &BannerStrip::Tick);
 
-  for (const BannerRecord& banner : *state.BannerTable.Get()) {
+  for (const BannerRecord& banner : state.Banners.Get()->Table) {
     if (banner.Windows.find(bannerLetter) != std::string::npos || banner.Windows.find('a') != std::string::npos) {
       banners_.push_back(banner.Picture);
     }
@@ -53,7 +53,7 @@ void BannerStrip::Tick() {
   const std::string& file = banners_[static_cast<std::size_t>(rotation_)];
   const ClientState& state = State();
   Image->SetPicture(LoadSkinPicture(state.BannerDir, file));
-  for (const BannerRecord& banner : *state.BannerTable.Get()) {
+  for (const BannerRecord& banner : state.Banners.Get()->Table) {
     if (banner.Picture != file) continue;
     Image->SetUrl(banner.Link);
     Image->setToolTip(ToQString(file.substr(0, file.find('.'))));

@@ -138,9 +138,9 @@ void TfrmC2::AddOutline() {
 }
 
 int TfrmC2::AddLabels() {
-  const auto lists = State().SubCategoryNames.Get();
+  const auto lists = State().SubCategories.Get();
   if (category_ < 1 || category_ > CategoryCount) return 0;
-  const TextList& names = (*lists)[static_cast<std::size_t>(category_ - 1)];
+  const TextList& names = lists->Names[static_cast<std::size_t>(category_ - 1)];
   for (std::size_t i = 0; i < names.size(); ++i) {
     auto* label = new THoverLabel(PnlLabels);
     label->setFont(guide_layout::LabelFont());

@@ -26,7 +26,7 @@ void TfrmMain::TimerTimeTimer() {
     HttpPostText(ServiceRoot() + "/servlet/servlet.PresetEdit?mode=mark&usr_id=" + state.MemberId +
                  "&prgm_id=" + preset.ProgramId);
     TimerTime->stop();
-    ShowPresetAlarm(preset.ProgramId, preset.Title, preset.Address);
+    ShowPresetAlarm(preset.Title, preset.Address, [self] { if (self) self->TimerTime->start(); });
     // The member may have ended the program while the alarm was up.
     if (!self) return;
   }

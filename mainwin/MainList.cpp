@@ -215,9 +215,10 @@ void TfrmMain::BuildProgramRows(int index) {
 void TfrmMain::BuildBannerRow(int index) {
   ClientState& state = State();
   TVelomiraItem& item = Items.Get(index);
+  const auto banners = state.Banners.Get();
   const BannerChoice choice =
-      ChooseBanner(item.Text, CurrentCategory, CurrentSubIndex, *state.BannerTable.Get(),
-                   *state.CategoryBannerLists.Get(), ListCycleState().BannerPositions, UtcStamp());
+      ChooseBanner(item.Text, CurrentCategory, CurrentSubIndex, banners->Table,
+                   banners->ByCategory, ListCycleState().BannerPositions, UtcStamp());
   if (!choice.Found || choice.File.empty() || !FileExistsAnyCase(state.BannerDir + choice.File)) return;
 
   auto* banner = new TMyImage(PnlInfo);

@@ -10,7 +10,7 @@
 namespace velomira {
 
 struct BannerRotation {
-  // One position per list of CategoryBannerLists: [entry] for the whole category or
+  // One position per list of Banners.ByCategory: [entry] for the whole category or
   // My list, [entry][sub - 1] for a sub-category.
   std::array<int, BannerEntryCount> CategoryPositions{};
   std::array<std::vector<int>, BannerEntryCount> SubCategoryPositions;

@@ -6,8 +6,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <array>
+#include <utility>
 
-#include "TfrmMain.h"
 #include "Tfrmalertalam.h"
 #include "core/dFunc.h"
 
@@ -22,16 +22,7 @@ constexpr int kBurstPause = 100;  // ms the burst picture stays before the box c
 constexpr std::array<const char*, 8> kFrameNames{"1.gif", "2.gif", "3.gif", "4.gif",
                                                  "5.gif", "4.gif", "3.gif", "2.gif"};
 
-std::string BurstPicturePath() {
-  return State().BubbleDir + "boom" + std::to_string(AlarmState().StyleIndex + 1) + ".gif";
-}
-
 }  // namespace
-
-AlarmClockState& AlarmState() {
-  static AlarmClockState state;
-  return state;
-}
 
 QRegion PictureOutline(const QImage& picture, QSize window) {
   const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
@@ -56,14 +47,15 @@ QRegion PictureOutline(const QImage& picture, QSize window) {
   return outline;
 }
 
-Tfrmalarm::Tfrmalarm(const std::string& address, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), address_(address) {
+Tfrmalarm::Tfrmalarm(std::string title, std::string address, std::function<void()> ended, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      title_(std::move(title)),
+      address_(std::move(address)),
+      ended_(std::move(ended)) {
   setObjectName("frmalarm");
   setCursor(Qt::PointingHandCursor);
-  AlarmClockState& alarm = AlarmState();
-  alarm.StyleIndex = static_cast<int>(QRandomGenerator::global()->bounded(4));
-  alarm.AlarmStyle = static_cast<char>('a' + alarm.StyleIndex);
-  alarm.ShakeCount = 0;
+  styleIndex_ = static_cast<int>(QRandomGenerator::global()->bounded(4));
+  style_ = static_cast<char>('a' + styleIndex_);
   setFixedSize(kBubbleSize);
 
   Timer1 = new QTimer(this);
@@ -109,11 +101,14 @@ void Tfrmalarm::paintEvent(QPaintEvent*) {
   painter.drawPixmap(width() - picture_.width(), height() - picture_.height(), picture_);
 }
 
+std::string Tfrmalarm::BurstPicturePath() const {
+  return State().BubbleDir + "boom" + std::to_string(styleIndex_ + 1) + ".gif";
+}
+
 void Tfrmalarm::Timer3Timer() {
-  AlarmClockState& alarm = AlarmState();
-  imagecall(State().BubbleDir + alarm.AlarmStyle + kFrameNames[static_cast<std::size_t>(alarm.FrameCount % 8)]);
+  imagecall(State().BubbleDir + style_ + kFrameNames[static_cast<std::size_t>(frameCount_ % 8)]);
   repaint();
-  ++alarm.FrameCount;
+  ++frameCount_;
 }
 
 void Tfrmalarm::Timer2Timer() {
@@ -125,11 +120,10 @@ void Tfrmalarm::Timer2Timer() {
 }
 
 void Tfrmalarm::Timer1Timer() {
-  AlarmClockState& alarm = AlarmState();
-  ++alarm.ShakeCount;
+  ++shakeCount_;
   Timer2->stop();
-  if (alarm.ShakeCount <= 9) {
-    move(x(), y() + (alarm.ShakeCount % 2 == 1 ? 2 : -2));
+  if (shakeCount_ <= 9) {
+    move(x(), y() + (shakeCount_ % 2 == 1 ? 2 : -2));
     return;
   }
   Burst(false);
@@ -160,16 +154,14 @@ void Tfrmalarm::Burst(bool clicked) {
 }
 
 void Tfrmalarm::FinishBurst() {
-  auto* box = new Tfrmalertalam(address_);
+  auto* box = new Tfrmalertalam(title_, address_);
   box->show();
-  if (frmMain) frmMain->TimerTime->start();
+  if (auto ended = std::exchange(ended_, nullptr)) ended();
   accept();
 }
 
-void ShowPresetAlarm(const std::string& /*programId*/, const std::string& title,
-                     const std::string& address) {
-  AlarmState().AlarmTitle = title;
-  Tfrmalarm alarm(address);
+void ShowPresetAlarm(const std::string& title, const std::string& address, std::function<void()> ended) {
+  Tfrmalarm alarm(title, address, std::move(ended));
   alarm.exec();
 }
 

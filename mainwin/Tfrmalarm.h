@@ -4,25 +4,20 @@
 // black pixels are outside it.
 #include <QDialog>
 #include <QPixmap>
+#include <functional>
 #include <string>
 
 class QTimer;
 
 namespace velomira {
 
-struct AlarmClockState {
-  char AlarmStyle = 'a';  // "a" to "d": prefix of the bubble pictures
-  int StyleIndex = 0;     // 0-3; the burst picture is numbered StyleIndex + 1
-  int ShakeCount = 0;
-  int FrameCount = 0;
-  std::string AlarmTitle;  // read by the "starts now" box
-};
-AlarmClockState& AlarmState();
-
 class Tfrmalarm : public QDialog {
   Q_OBJECT
  public:
-  Tfrmalarm(const std::string& address, QWidget* parent = nullptr);
+  // title and address: the preset that rang. ended runs once, when the bubble has burst
+  // and left the "starts now" box behind.
+  Tfrmalarm(std::string title, std::string address, std::function<void()> ended,
+            QWidget* parent = nullptr);
 
   QTimer* Timer1;  // shake and burst, 500 ms
   QTimer* Timer2;  // rise, 50 ms
@@ -50,14 +45,23 @@ class Tfrmalarm : public QDialog {
   void FinishBurst();
   void ApplyOutline();
 
+  std::string BurstPicturePath() const;
+
+  std::string title_;
   std::string address_;
+  std::function<void()> ended_;
+  char style_ = 'a';    // "a" to "d": prefix of the bubble pictures
+  int styleIndex_ = 0;  // 0-3; the burst picture is numbered styleIndex_ + 1
+  int shakeCount_ = 0;
+  int frameCount_ = 0;
   QPixmap picture_;
   bool bursting_ = false;
 };
 
-// Shows the alarm for one preset modally and returns when its window has closed.
-void ShowPresetAlarm(const std::string& programId, const std::string& title,
-                     const std::string& address);
+// Shows the alarm for one preset modally and returns when its window has closed;
+// ended as for Tfrmalarm.
+void ShowPresetAlarm(const std::string& title, const std::string& address,
+                     std::function<void()> ended);
 
 // The outline of a picture drawn at the bottom-right corner of a window of the given
 // size: every pixel that is neither black nor fully transparent.

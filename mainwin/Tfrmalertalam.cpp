@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "Tfrmalarm.h"
 #include "controls/CodePageText.h"
 #include "controls/THoverImage.h"
 #include "controls/TPicturePanel.h"
@@ -31,7 +30,7 @@ QLabel* BoxLabel(QWidget* parent, const char* name, const QString& caption, QPoi
 
 }  // namespace
 
-Tfrmalertalam::Tfrmalertalam(const std::string& address)
+Tfrmalertalam::Tfrmalertalam(const std::string& title, const std::string& address)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), address_(address) {
   setObjectName("frmalertalam");
   setAttribute(Qt::WA_DeleteOnClose);
@@ -48,7 +47,7 @@ Tfrmalertalam::Tfrmalertalam(const std::string& address)
   prgname->setGeometry(21, 49, 292, 25);
   prgname->setWordWrap(true);
   prgname->setAttribute(Qt::WA_TranslucentBackground);
-  prgname->setText(ToQString("The program you've preseted  \"" + AlarmState().AlarmTitle + "\" starts now."));
+  prgname->setText(ToQString("The program you've preseted  \"" + title + "\" starts now."));
   BoxLabel(pnl_pre, "Label3", "Do you want to watch it?", QPoint(110, 76));
 
   alert_yes = new THoverImage(pnl_pre);

@@ -16,8 +16,8 @@ class TTransparentButton;
 class Tfrmalertalam : public QWidget {
   Q_OBJECT
  public:
-  // address: the page of the preset that rang; the title comes from AlarmState().
-  explicit Tfrmalertalam(const std::string& address);
+  // title and address: the preset that rang; "Yes" opens the address.
+  Tfrmalertalam(const std::string& title, const std::string& address);
 
   TPicturePanel* pnl_pre;
   QLabel* prgname;

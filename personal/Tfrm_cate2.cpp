@@ -47,12 +47,11 @@ Tfrm_cate2::Tfrm_cate2(Tfrm_edit& editor, int position, QWidget* parent)
     for (CaptionLeftCheck* box : SubCategories) box->setChecked(checked);
   });
 
-  const auto codes = State().SubCategoryCodes.Get();
-  const auto names = State().SubCategoryNames.Get();
+  const auto subCategories = State().SubCategories.Get();
   const bool known = position >= 1 && position <= CategoryCount;
   const TextList noNames;
-  const TextList& nameList = known ? (*names)[static_cast<std::size_t>(position - 1)] : noNames;
-  const TextList& codeList = known ? (*codes)[static_cast<std::size_t>(position - 1)] : noNames;
+  const TextList& nameList = known ? subCategories->Names[static_cast<std::size_t>(position - 1)] : noNames;
+  const TextList& codeList = known ? subCategories->Codes[static_cast<std::size_t>(position - 1)] : noNames;
   for (std::size_t i = 0; i < nameList.size(); ++i) {
     const std::string name = "SubCategory" + std::to_string(i + 1);
     CaptionLeftCheck* box = MakeCheck(name.c_str(), nameList[i], kBoxHeight * static_cast<int>(i) + 14);

@@ -128,8 +128,7 @@ void Tfrm_edit::BuildRows() {
   scbbar->setValue(0);
   Panel2->setGeometry(0, 0, Panel3->width(), maximum);
 
-  const auto codes = State().SubCategoryCodes.Get();
-  const auto names = State().SubCategoryNames.Get();
+  const auto subCategories = State().SubCategories.Get();
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     auto* row = new QWidget(Panel2);
     row->setObjectName(QStringLiteral("Row%1").arg(i));
@@ -143,7 +142,7 @@ void Tfrm_edit::BuildRows() {
     auto* check = new CaptionLeftCheck(row);
     check->setObjectName(QStringLiteral("Check%1").arg(i));
     check->setFont(guide_layout::LabelFont());
-    check->SetCaption("   " + SubCategoryName(entries_[i], *codes, *names));
+    check->SetCaption("   " + SubCategoryName(entries_[i], subCategories->Codes, subCategories->Names));
     check->SetColors(kCheckBack, kCategoryText);
     check->setGeometry(105, 2, 136, 15);
     Checks.push_back(check);

@@ -81,7 +81,7 @@ BenchInstallation::BenchInstallation() {
     DrawPicture(state.BannerDir + name, 232, 35, Qt::darkGreen);
     banners.push_back({name, "a", "", "", "www.banner.test"});
   }
-  state.BannerTable.Set(std::move(banners));
+  state.Banners.Set({std::move(banners), {}});
   state.BannerSeconds = 5;
   state.MemberId = "bench";
 

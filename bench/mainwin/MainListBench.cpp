@@ -141,7 +141,7 @@ int Show(const std::string& root, int seconds, int category) {
     window.ApplySpeed(0);
   } else {
     // The alarm bubble and its box.
-    QTimer::singleShot(500, [] { ShowPresetAlarm("P1", "The Evening Desk", "www.example.test"); });
+    QTimer::singleShot(500, [] { ShowPresetAlarm("The Evening Desk", "www.example.test", nullptr); });
   }
   QApplication::exec();
   return 0;

@@ -24,7 +24,7 @@ bool IsBlankLine(const std::string& line) {
 
 }  // namespace
 
-void RefreshSubCategories() {
+void RefreshSubCategories(const std::stop_token&) {
   const std::string reply = HttpGetStream(DataServletUrl("a_SubCtgr"));
   if (reply.empty()) return;
   ClientState& state = State();
@@ -38,24 +38,25 @@ void RefreshSubCategories() {
   const std::vector<TextList> records = SplitRecords(reply);
   const std::size_t used = std::min<std::size_t>(records.size(), CategoryCount);
   for (std::size_t i = 0; i < used; ++i) {
-    WriteLookupFile(DataFile(std::string(CategoryTable[i].Word) + ".Dat"), records[i]);
-    pairs[i] = records[i].size() / 2;
+    // A file that could not be written (a full disk) keeps its old pairs.
+    if (WriteLookupFile(DataFile(std::string(CategoryTable[i].Word) + ".Dat"), records[i]))
+      pairs[i] = records[i].size() / 2;
   }
 
   // The banner lists start afresh; the banner step fills them.
-  CategoryBannerTable banners;
-  for (int i = 0; i < CategoryCount; ++i) banners[i].SubCategories.resize(pairs[i]);
-  state.CategoryBannerLists.Set(std::move(banners));
+  BannerLists banners{state.Banners.Get()->Table, {}};
+  for (int i = 0; i < CategoryCount; ++i) banners.ByCategory[i].SubCategories.resize(pairs[i]);
+  state.Banners.Set(std::move(banners));
   ReadCategoryDatFiles(false);
   // Clicks counted before this step are still to be logged.
-  ResizeUsageCounters(*state.SubCategoryCodes.Get(), std::nullopt);
+  ResizeUsageCounters(state.SubCategories.Get()->Codes, std::nullopt);
 }
 
-void RefreshStationCategories() { RefreshLookupFile("a_SttnCtgr", "state_cate.Dat"); }
+void RefreshStationCategories(const std::stop_token&) { RefreshLookupFile("a_SttnCtgr", "state_cate.Dat"); }
 
-void RefreshStates() { RefreshLookupFile("a_State", "state.Dat"); }
+void RefreshStates(const std::stop_token&) { RefreshLookupFile("a_State", "state.Dat"); }
 
-void RefreshEmergencyList() {
+void RefreshEmergencyList(const std::stop_token&) {
   const std::string reply = HttpGetStream(DataServletUrl("a_911"));
   if (reply.empty()) return;
   ClientState& state = State();
@@ -72,7 +73,7 @@ void RefreshEmergencyList() {
   state.EmergencyNames.Set(std::move(names));
 }
 
-void RefreshCategoryUrls() {
+void RefreshCategoryUrls(const std::stop_token&) {
   const std::string download = DataFile("TempUrl.Dat");
   if (!HttpGetFile(DataServletUrl("a_front_url"), download)) return;
   // Sections separated by blank lines, one per category in table order; a blank line

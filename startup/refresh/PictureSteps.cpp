@@ -36,21 +36,24 @@ void AddToBannerLists(const BannerRecord& banner, const CategoryTextLists& codes
 
 }  // namespace
 
-void RefreshStationIcons() {
+void RefreshStationIcons(const std::stop_token& stop) {
   const std::string reply = HttpGetStream(DataServletUrl("a_icon"));
   if (IsBlankReply(reply)) return;
   TextList names;
   SplitText(reply, std::string_view(&FieldSeparator, 1), names);
-  for (const std::string& name : names)
+  for (const std::string& name : names) {
+    if (stop.stop_requested()) return;
     if (IsSafePictureName(name)) FetchMissingPicture(State().BasicDir, "icon/", name);
+  }
 }
 
-void RefreshStationBanners() {
+void RefreshStationBanners(const std::stop_token& stop) {
   const std::string reply = HttpGetStream(DataServletUrl("a_SttnBnnr"));
   if (IsBlankReply(reply)) return;
   ClientState& state = State();
   std::vector<StationBannerRecord> table;
   for (const TextList& fields : SplitRecords(reply)) {
+    if (stop.stop_requested()) return;
     const std::string& picture = RecordField(fields, 0);
     if (!IsSafePictureName(picture)) continue;
     FetchMissingPicture(state.StationBannerDir, "banner/sttn/", picture);
@@ -59,27 +62,26 @@ void RefreshStationBanners() {
   state.StationBannerTable.Set(std::move(table));
 }
 
-void RefreshBanners() {
+void RefreshBanners(const std::stop_token& stop) {
   const std::string reply = HttpGetStream(DataServletUrl("bannerList"));
   if (IsBlankReply(reply)) return;
   ClientState& state = State();
-  const auto codes = state.SubCategoryCodes.Get();
-  CategoryBannerTable lists = *state.CategoryBannerLists.Get();
+  const auto subCategories = state.SubCategories.Get();
+  BannerLists banners{{}, state.Banners.Get()->ByCategory};
   for (int i = 0; i < CategoryCount; ++i)
-    if (lists[i].SubCategories.size() < (*codes)[i].size())
-      lists[i].SubCategories.resize((*codes)[i].size());
+    if (banners.ByCategory[i].SubCategories.size() < subCategories->Codes[i].size())
+      banners.ByCategory[i].SubCategories.resize(subCategories->Codes[i].size());
 
-  std::vector<BannerRecord> table;
   for (const TextList& fields : SplitRecords(reply)) {
+    if (stop.stop_requested()) return;
     BannerRecord banner{RecordField(fields, 0), RecordField(fields, 1), RecordField(fields, 2),
                         RecordField(fields, 3), RecordField(fields, 4)};
     if (!IsSafePictureName(banner.Picture)) continue;
     FetchMissingPicture(state.BannerDir, "banner/", banner.Picture);
-    AddToBannerLists(banner, *codes, lists);
-    table.push_back(std::move(banner));
+    AddToBannerLists(banner, subCategories->Codes, banners.ByCategory);
+    banners.Table.push_back(std::move(banner));
   }
-  state.BannerTable.Set(std::move(table));
-  state.CategoryBannerLists.Set(std::move(lists));
+  state.Banners.Set(std::move(banners));
 }
 
 }  // namespace velomira::refresh

@@ -1,7 +1,7 @@
 #pragma once
 // The background refresh: once per run it brings the lookup files, the shared lists and
 // the presets up to date and fetches a newer main program for the launcher.
-#include <atomic>
+#include <stop_token>
 #include <thread>
 
 namespace velomira {
@@ -15,16 +15,16 @@ class TDownLoad {
   TDownLoad(const TDownLoad&) = delete;
   TDownLoad& operator=(const TDownLoad&) = delete;
 
-  // The step in progress ends (a request is not interrupted); the rest are skipped.
+  // Breaks off the request under way within a second and skips what is left; the
+  // step in progress publishes nothing more, so the exit never waits on a download.
   void Stop();
   // Waits until the refresh has ended; returns at once when it already has.
   void Join();
 
  private:
-  void Execute();
+  static void Execute(const std::stop_token& stop);
 
-  std::atomic<bool> stopRequested_{false};
-  std::thread thread_;  // last: starts once the flag exists
+  std::jthread thread_;
 };
 
 }  // namespace velomira

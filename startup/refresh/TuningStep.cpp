@@ -16,7 +16,7 @@ bool ParseDecimal(const std::string& text, int& value) {
 
 }  // namespace
 
-void RefreshTuningValues() {
+void RefreshTuningValues(const std::stop_token&) {
   ClientState& state = State();
   state.LocalVersion = IniFile(state.MainIniPath).ReadInteger("VERSION", "VER", state.LocalVersion);
   const std::string reply = HttpGetStream(DataServletUrl("a_var"));

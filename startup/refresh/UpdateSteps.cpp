@@ -7,9 +7,9 @@
 
 namespace velomira::refresh {
 
-void RefreshPresets() { LoadPresetList(); }
+void RefreshPresets(const std::stop_token&) { LoadPresetList(); }
 
-void RefreshUpdatePackage() {
+void RefreshUpdatePackage(const std::stop_token&) {
   ClientState& state = State();
   if (!state.UpdateAvailable) return;
   // Without the service's signing key no package can be trusted, so none is fetched.

@@ -123,20 +123,19 @@ TEST_F(CategoryFilesTest, DatFilesFillCodesAndNamesInPairs) {
   WriteLookupFile(State().DataDir + "News.Dat", {"n1", "World", "n2", "Local"});
   WriteBytes(State().DataDir + "money.dat", "m1\nStocks\nm2");  // odd count: the last code has no name
   ReadCategoryDatFiles(true);
-  const auto codes = State().SubCategoryCodes.Get();
-  const auto names = State().SubCategoryNames.Get();
-  EXPECT_EQ((*codes)[0], (TextList{"n1", "n2"}));
-  EXPECT_EQ((*names)[0], (TextList{"World", "Local"}));
-  EXPECT_EQ((*codes)[1], (TextList{"m1", "m2"}));
-  EXPECT_EQ((*names)[1], (TextList{"Stocks"}));
-  EXPECT_TRUE((*codes)[8].empty());
+  const auto lists = State().SubCategories.Get();
+  EXPECT_EQ(lists->Codes[0], (TextList{"n1", "n2"}));
+  EXPECT_EQ(lists->Names[0], (TextList{"World", "Local"}));
+  EXPECT_EQ(lists->Codes[1], (TextList{"m1", "m2"}));
+  EXPECT_EQ(lists->Names[1], (TextList{"Stocks"}));
+  EXPECT_TRUE(lists->Codes[8].empty());
 
   // Re-reading after the refresh rewrote the files replaces the lists as a whole;
   // an earlier snapshot stays as it was.
   fs::remove(State().DataDir + "money.dat");
   ReadCategoryDatFiles(false);
-  EXPECT_TRUE((*State().SubCategoryCodes.Get())[1].empty());
-  EXPECT_EQ((*codes)[1].size(), 2u);
+  EXPECT_TRUE(State().SubCategories.Get()->Codes[1].empty());
+  EXPECT_EQ(lists->Codes[1].size(), 2u);
 }
 
 TEST_F(CategoryFilesTest, UrlFilesFillOneListPerCategory) {

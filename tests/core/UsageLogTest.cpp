@@ -42,7 +42,7 @@ TEST_F(UsageLogTest, CountersAreIndependent) {
 TEST_F(UsageLogTest, SubCategoryLineNamesServiceCodeAndCode) {
   CategoryTextLists codes;
   codes[1] = {"m01", "m02"};  // Money, service code 6
-  State().SubCategoryCodes.Set(codes);
+  State().SubCategories.Set({codes, {}});
   ResizeUsageCounters(codes, std::nullopt);
   for (int i = 0; i < 3; ++i) CountSubCategoryClick(1, 1);
   EXPECT_EQ(BuildUsageLogText(), std::string(Head) + "\r\nsub_ctgr,6,m02,3");
@@ -53,7 +53,7 @@ TEST_F(UsageLogTest, EveryPartInItsOrder) {
   CategoryTextLists codes;
   codes[0] = {"n01"};
   codes[8] = {"c01", "c02"};
-  State().SubCategoryCodes.Set(codes);
+  State().SubCategories.Set({codes, {}});
   ResizeUsageCounters(codes, 2);
 
   // Counted in an order different from the log's.

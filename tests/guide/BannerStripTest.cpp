@@ -42,10 +42,10 @@ class BannerStripTest : public ProgramListTest {
 };
 
 TEST_F(BannerStripTest, BannersOfTheWindowsLetterOrAllWindowsTakeTurns) {
-  State().BannerTable.Set({{"b1.gif", "p", "", "", "www.b1.test"},
+  State().Banners.Set({{{"b1.gif", "p", "", "", "www.b1.test"},
                            {"b2.gif", "a", "", "", "http://b2.test/x"},
                            {"b3.gif", "ds", "", "", "www.b3.test"},
-                           {"b4.gif", "dp", "", "", "www.b4.test"}});
+                           {"b4.gif", "dp", "", "", "www.b4.test"}}, {}});
   TfrmTestList* window = OpenWindow();
   EXPECT_EQ(window->Banner->Banners(), (TextList{"b1.gif", "b2.gif", "b4.gif"}));
   EXPECT_FALSE(window->Banner->TimerBanner->isActive());  // no rotation time from the service
@@ -63,9 +63,9 @@ TEST_F(BannerStripTest, BannersOfTheWindowsLetterOrAllWindowsTakeTurns) {
 }
 
 TEST_F(BannerStripTest, TheTurnGoesOnAtTheNextOpeningEvenWhenTheListGotShorter) {
-  State().BannerTable.Set({{"b1.gif", "p", "", "", "www.b1.test"},
+  State().Banners.Set({{{"b1.gif", "p", "", "", "www.b1.test"},
                            {"b2.gif", "a", "", "", "www.b2.test"},
-                           {"b4.gif", "p", "", "", "www.b4.test"}});
+                           {"b4.gif", "p", "", "", "www.b4.test"}}, {}});
   const std::vector<std::string> order{"b1", "b2", "b4"};
   TfrmTestList* window = OpenWindow();
   // Earlier tests may have left the turn anywhere; go on from there.
@@ -82,7 +82,7 @@ TEST_F(BannerStripTest, TheTurnGoesOnAtTheNextOpeningEvenWhenTheListGotShorter) 
   while (Shown(window) != "b2") window->Banner->Tick();
   Close(window);
 
-  State().BannerTable.Set({{"b1.gif", "p", "", "", "www.b1.test"}, {"b2.gif", "a", "", "", "www.b2.test"}});
+  State().Banners.Set({{{"b1.gif", "p", "", "", "www.b1.test"}, {"b2.gif", "a", "", "", "www.b2.test"}}, {}});
   window = OpenWindow();
   EXPECT_EQ(Shown(window), "b1");
   window->Banner->Tick();
@@ -90,7 +90,7 @@ TEST_F(BannerStripTest, TheTurnGoesOnAtTheNextOpeningEvenWhenTheListGotShorter) 
 }
 
 TEST_F(BannerStripTest, AClickCountsTheBannerWithTheWindowsLogLetter) {
-  State().BannerTable.Set({{"b1.gif", "p", "", "", "www.b1.test"}});
+  State().Banners.Set({{{"b1.gif", "p", "", "", "www.b1.test"}}, {}});
   TfrmTestList* window = OpenWindow();
   Click(window->Banner->Image);
   Click(window->Banner->Image);
@@ -98,7 +98,7 @@ TEST_F(BannerStripTest, AClickCountsTheBannerWithTheWindowsLogLetter) {
   Close(window);
 
   // Without banners of its own the strip counts nothing.
-  State().BannerTable.Set({{"b3.gif", "d", "", "", "www.b3.test"}});
+  State().Banners.Set({{{"b3.gif", "d", "", "", "www.b3.test"}}, {}});
   window = OpenWindow();
   EXPECT_TRUE(window->Banner->Banners().empty());
   Click(window->Banner->Image);

@@ -121,7 +121,7 @@ TEST_F(GuideWindowTest, TitleBarPicturesGoToTheHostExitGivesThePanelBackFirst) {
 }
 
 TEST_F(GuideWindowTest, TheSearchStyleTitleBarStopsTheBannersFirst) {
-  State().BannerTable.Set({{"b1.gif", "p", "", "", "www.b1.test"}});
+  State().Banners.Set({{{"b1.gif", "p", "", "", "www.b1.test"}}, {}});
   State().BannerSeconds = 7;
   struct Case {
     bool Stops;

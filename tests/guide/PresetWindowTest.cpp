@@ -368,17 +368,17 @@ TEST_F(PresetWindowTest, StartsNowBoxReloadsAnOpenWindowOnly) {
   WaitIdle(window);
   ASSERT_EQ(service_.Count(ListPath), 1);
 
-  (new Tfrmalertalam("http://example.test/p"))->alert_noClick();
+  (new Tfrmalertalam("Show", "http://example.test/p"))->alert_noClick();
   WaitIdle(window);
   EXPECT_EQ(service_.Count(ListPath), 2);
-  (new Tfrmalertalam("http://example.test/p"))->TransparentButton1Click();
+  (new Tfrmalertalam("Show", "http://example.test/p"))->TransparentButton1Click();
   WaitIdle(window);
   EXPECT_EQ(service_.Count(ListPath), 2);
 
   window->imgOkClick();
   Settle(0);
   EXPECT_FALSE(PresetWindowOpen);
-  (new Tfrmalertalam("http://example.test/p"))->alert_noClick();
+  (new Tfrmalertalam("Show", "http://example.test/p"))->alert_noClick();
   Settle(50);
   EXPECT_EQ(service_.Count(ListPath), 2);
 }

@@ -27,9 +27,9 @@ class SubCategoryPickerTest : public GuideTest {
  protected:
   void SetUp() override {
     GuideTest::SetUp();
-    CategoryTextLists names;
-    names[Sports - 1] = {"Soccer", "Tennis", "Golf & Polo"};
-    State().SubCategoryNames.Set(names);
+    SubCategoryLists lists;
+    lists.Names[Sports - 1] = {"Soccer", "Tennis", "Golf & Polo"};
+    State().SubCategories.Set(lists);
     AddPresetOpeners(hooks_);
     host_.Frame.move(100, 100);
     button_ = new QWidget(&host_.Frame);
@@ -196,10 +196,10 @@ TEST_F(SubCategoryPickerTest, KeptOnTheScreenNearTheRightAndBottomEdges) {
 
 TEST_F(SubCategoryPickerTest, MoreSubCategoriesThanTheScreenHoldsScrollWithinIt) {
   const QRect screen = Screen();
-  CategoryTextLists names;
+  SubCategoryLists lists;
   const int count = screen.height() / 14 + 10;
-  for (int i = 0; i < count; ++i) names[Sports - 1].push_back("Sub-category " + std::to_string(i + 1));
-  State().SubCategoryNames.Set(names);
+  for (int i = 0; i < count; ++i) lists.Names[Sports - 1].push_back("Sub-category " + std::to_string(i + 1));
+  State().SubCategories.Set(lists);
   TfrmC2* picker = Open(Sports);
   WaitGrown(picker);
 

@@ -1,5 +1,7 @@
 // The minute check, the alarm bubble and the "starts now" box.
 #include <QApplication>
+#include <algorithm>
+#include <vector>
 #include <QImage>
 #include <QLabel>
 
@@ -20,6 +22,20 @@ int OpenBoxes() {
   int boxes = 0;
   for (QWidget* top : QApplication::topLevelWidgets()) boxes += top->objectName() == "frmalertalam";
   return boxes;
+}
+
+// The texts of the open "starts now" boxes, sorted.
+std::vector<QString> BoxTexts() {
+  std::vector<QString> texts;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (auto* box = qobject_cast<Tfrmalertalam*>(top); box && box->isVisible()) texts.push_back(box->prgname->text());
+  }
+  std::sort(texts.begin(), texts.end());
+  return texts;
+}
+
+QString StartsNow(const char* title) {
+  return QString("The program you've preseted  \"%1\" starts now.").arg(title);
 }
 
 TEST(AlarmDue, RingsInTheMinuteBeforeTheStartOnTheSameDateOnly) {
@@ -90,7 +106,7 @@ TEST_F(MainWindowTest, ADuePresetIsMarkedRingsAndLeavesAStartsNowBox) {
   PresetWindowReload = [&reloads] { ++reloads; };
   box->TransparentButton1Click();  // the close area reloads nothing
   EXPECT_EQ(reloads, 0);
-  QPointer<Tfrmalertalam> answered = new Tfrmalertalam("www.show.test/P1");
+  QPointer<Tfrmalertalam> answered = new Tfrmalertalam("Show P1", "www.show.test/P1");
   answered->show();
   answered->alert_yesClick();
   EXPECT_EQ(reloads, 1);
@@ -117,28 +133,44 @@ TEST_F(MainWindowTest, TwoDuePresetsRingInTurnWithTwoBoxes) {
   window->TimerTimeTimer();
   EXPECT_EQ(answerer.Alarms(), 2);
   Settle(150);
-  EXPECT_EQ(OpenBoxes(), 2);
+  EXPECT_EQ(BoxTexts(), (std::vector<QString>{StartsNow("Show P1"), StartsNow("Show P2")}));
   EXPECT_EQ(service_.RequestsTo("/servlet/servlet.PresetEdit").size(), 2u);
 }
 
 TEST_F(MainWindowTest, ABubbleClickedTwiceBurstsOnce) {
-  TfrmMain* window = Create();
-  window->TimerTime->stop();
-  auto* alarm = new Tfrmalarm("www.show.test");
+  Create();
+  int ended = 0;
+  auto* alarm = new Tfrmalarm("Show", "www.show.test", [&ended] { ++ended; });
   alarm->show();
   alarm->FormClick();
   alarm->FormClick();
   alarm->Timer1Timer();
   Settle(150);
   EXPECT_EQ(OpenBoxes(), 1);
-  EXPECT_TRUE(window->TimerTime->isActive());
+  EXPECT_EQ(ended, 1);
   delete alarm;
+  EXPECT_EQ(ended, 1);
+}
+
+TEST_F(MainWindowTest, TwoAlarmsUpAtOnceLeaveBoxesWithTheirOwnTitles) {
+  Create();
+  int ended = 0;
+  Tfrmalarm first("First", "www.show.test/1", [&ended] { ++ended; });
+  Tfrmalarm second("Second", "www.show.test/2", [&ended] { ended += 10; });
+  first.show();
+  second.show();
+  second.FormClick();
+  Settle(150);
+  first.FormClick();
+  Settle(150);
+  EXPECT_EQ(BoxTexts(), (std::vector<QString>{StartsNow("First"), StartsNow("Second")}));
+  EXPECT_EQ(ended, 11);
 }
 
 TEST_F(MainWindowTest, EveryAlarmShakesNineStepsThenBursts) {
   Create();
   for (int alarmNumber = 0; alarmNumber < 2; ++alarmNumber) {
-    Tfrmalarm alarm("www.show.test");
+    Tfrmalarm alarm("Show", "www.show.test", nullptr);
     alarm.show();
     const int top = alarm.y();
     for (int step = 1; step <= 9; ++step) {
@@ -157,7 +189,7 @@ TEST_F(MainWindowTest, EveryAlarmShakesNineStepsThenBursts) {
 
 TEST_F(MainWindowTest, TheBubbleRisesToTheTopBeforeItShakes) {
   Create();
-  Tfrmalarm alarm("www.show.test");
+  Tfrmalarm alarm("Show", "www.show.test", nullptr);
   alarm.show();
   alarm.move(alarm.x(), 2);
   alarm.Timer2Timer();
@@ -175,7 +207,7 @@ TEST_F(MainWindowTest, TheBubbleTakesTheOutlineOfItsPicture) {
   for (int y = 40; y < 86; ++y) frame.setPixel(24, y, qRgb(255, 255, 255));
   QDir().mkpath(QString::fromStdString(State().BubbleDir));
   ASSERT_TRUE(frame.save(QString::fromStdString(State().BubbleDir + "a1.gif"), "PNG"));
-  Tfrmalarm alarm("");
+  Tfrmalarm alarm("", "", nullptr);
   ASSERT_TRUE(alarm.imagecall(State().BubbleDir + "a1.gif"));
   const QRegion line(QRect(24, 40, 1, 46));
   EXPECT_TRUE((alarm.mask() ^ line).isEmpty());

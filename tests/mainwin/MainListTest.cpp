@@ -338,10 +338,9 @@ TEST_F(MainWindowTest, ABannerRowShowsItsPictureAndLogsItsClick) {
   QImage picture(232, 35, QImage::Format_RGB32);
   picture.fill(Qt::yellow);
   ASSERT_TRUE(picture.save(QString::fromStdString(state.BannerDir + "banner01.gif"), "PNG"));
-  state.BannerTable.Set({{"banner01.gif", "a", "4", "", "www.ad.test"}});
-  CategoryBannerTable lists;
-  lists[3].Category = {"banner01"};
-  state.CategoryBannerLists.Set(lists);
+  BannerLists banners{{{"banner01.gif", "a", "4", "", "www.ad.test"}}, {}};
+  banners.ByCategory[3].Category = {"banner01"};
+  state.Banners.Set(banners);
 
   ServeCategory(4, Framed(Lines(6)));
   TfrmMain* window = Create();

@@ -11,13 +11,12 @@ class PersonalTest : public GuideTest {
  protected:
   void SetUp() override {
     GuideTest::SetUp();
-    CategoryTextLists codes, names;
-    codes[0] = {"1", "2", "4"};
-    names[0] = {"World", "Politics", "Weather"};
-    codes[3] = {"7"};
-    names[3] = {"Hip-Hop & R&B"};
-    State().SubCategoryCodes.Set(codes);
-    State().SubCategoryNames.Set(names);
+    SubCategoryLists lists;
+    lists.Codes[0] = {"1", "2", "4"};
+    lists.Names[0] = {"World", "Politics", "Weather"};
+    lists.Codes[3] = {"7"};
+    lists.Names[3] = {"Hip-Hop & R&B"};
+    State().SubCategories.Set(lists);
   }
 };
 

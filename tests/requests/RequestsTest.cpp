@@ -164,9 +164,13 @@ TEST_F(RequestsTest, GetFileReportsAReplyCutShortAsFailure) {
     return "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n" + std::string(500, 'x');
   });
   const std::string target = Folder() + "/VelomiraMain.zip";
+  std::ofstream(target) << "the old package";
 
   EXPECT_FALSE(HttpGetFile(server.Url("/down/app/VelomiraMain.zip"), target));
   EXPECT_EQ(HttpGetStream(server.Url("/down/app/VelomiraMain.zip")), "");
+  // The old file stays whole and no part of the new one is left beside it.
+  EXPECT_EQ(ReadWholeFile(target), "the old package");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), std::filesystem::directory_iterator()), 1);
 }
 
 TEST_F(RequestsTest, GetFileThatCannotCreateItsFileSendsNothing) {

@@ -1,12 +1,18 @@
 // The background refresh against a test service with canned replies.
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <filesystem>
+#include <future>
 #include <optional>
+#include <regex>
 #include <stdexcept>
+#include <thread>
 
 #include <gtest/gtest.h>
 #include <sodium.h>
+#include <sys/mount.h>
 
 #include "TDownLoad.h"
 #include "ZipBuilder.h"
@@ -56,16 +62,58 @@ struct SigningKeys {
   }
 };
 
+// A 256 KiB tmpfs over a folder while it lives; needs the right to mount (root in CI).
+class SmallDisk {
+ public:
+  explicit SmallDisk(const std::string& folder) : folder_(folder) {
+    mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k") == 0;
+  }
+  ~SmallDisk() {
+    if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
+  }
+  bool Mounted() const { return mounted_; }
+  std::uintmax_t FreeBytes() const { return std::filesystem::space(folder_).available; }
+
+ private:
+  std::string folder_;
+  bool mounted_ = false;
+};
+
+// Raised on the service's thread, awaited on the test's.
+class Signal {
+ public:
+  void Raise() {
+    {
+      std::lock_guard lock(mutex_);
+      raised_ = true;
+    }
+    changed_.notify_all();
+  }
+  bool Wait() {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::seconds(10), [this] { return raised_; });
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool raised_ = false;
+};
+
 class RefreshTest : public testing::Test {
  protected:
   void SetUp() override {
     ResetState();
+    WriteSettings();
+    CannedReplies();
+  }
+
+  void WriteSettings() {
     folder.Write("velomira.Ini", "[SERVICE]\r\nROOT=" + service.Root() + "\r\n[VERSION]\r\nVER=105\r\n");
     State().ProgramDir = folder.Path();
     State().MemberId = "demo";
     LoadSettingsPaths();
     IniFile(State().MainIniPath).WriteString("UPDATE", "KEY", keys.PublicHex());
-    CannedReplies();
   }
 
   // Announces version 106 with this package and signature (none: no signature served).
@@ -127,7 +175,7 @@ TEST_F(RefreshTest, WritesLookupFilesAndPublishesLists) {
   const ClientState& state = State();
   EXPECT_EQ(Data("News.Dat"), "1\r\nWorld\r\n2\r\nLocal\r\n");
   EXPECT_EQ(Data("Money.Dat"), "1\r\nStocks\r\n");
-  EXPECT_EQ((*state.SubCategoryNames.Get())[0], (TextList{"World", "Local"}));
+  EXPECT_EQ(state.SubCategories.Get()->Names[0], (TextList{"World", "Local"}));
   EXPECT_EQ(Data("state_cate.Dat"), "c1\r\nTalk\r\nc2\r\nJazz\r\n");
   EXPECT_EQ(Data("state.Dat"), "s1\r\nOhio\r\n");
   EXPECT_EQ(Data("911.Dat"), "http://h/1\r\nFire\r\nfire\r\nhttp://h/2\r\nFlood\r\nflood\r\n");
@@ -150,15 +198,15 @@ TEST_F(RefreshTest, WritesLookupFilesAndPublishesLists) {
   ASSERT_EQ(stationBanners->size(), 1u);
   EXPECT_EQ((*stationBanners)[0].StationId, "st1");
 
-  const auto banners = state.BannerTable.Get();
-  ASSERT_EQ(banners->size(), 2u);
-  EXPECT_EQ((*banners)[1].Link, "http://b/2");
-  const auto lists = state.CategoryBannerLists.Get();
-  EXPECT_EQ((*lists)[0].Category, (TextList{"banner01.gif"}));
-  EXPECT_EQ((*lists)[1].Category, (TextList{"banner02.gif"}));
-  EXPECT_EQ((*lists)[9].Category, (TextList{"banner01.gif"}));
-  EXPECT_EQ((*lists)[0].SubCategories, (std::vector<TextList>{{"banner02.gif"}, {"banner01.gif"}}));
-  EXPECT_EQ((*lists)[1].SubCategories, (std::vector<TextList>{{"banner02.gif"}}));
+  const auto banners = state.Banners.Get();
+  ASSERT_EQ(banners->Table.size(), 2u);
+  EXPECT_EQ(banners->Table[1].Link, "http://b/2");
+  const CategoryBannerTable& lists = banners->ByCategory;
+  EXPECT_EQ(lists[0].Category, (TextList{"banner01.gif"}));
+  EXPECT_EQ(lists[1].Category, (TextList{"banner02.gif"}));
+  EXPECT_EQ(lists[9].Category, (TextList{"banner01.gif"}));
+  EXPECT_EQ(lists[0].SubCategories, (std::vector<TextList>{{"banner02.gif"}, {"banner01.gif"}}));
+  EXPECT_EQ(lists[1].SubCategories, (std::vector<TextList>{{"banner02.gif"}}));
 
   const auto presets = state.PresetTable.Get();
   ASSERT_EQ(presets->size(), 1u);
@@ -293,13 +341,11 @@ TEST_F(RefreshTest, TuningValuesStopAtTheFirstNonNumber) {
 TEST_F(RefreshTest, BlankBannerListKeepsTablesAndLists) {
   service.Reply(Servlet + "a_SubCtgr", "");  // keeps the banner lists of the earlier run
   RunRefresh();
-  const auto bannersBefore = State().BannerTable.Get();
-  const auto listsBefore = State().CategoryBannerLists.Get();
+  const auto bannersBefore = State().Banners.Get();
   service.Reply(Servlet + "bannerList", " ");
   RunRefresh();
-  EXPECT_EQ(State().BannerTable.Get(), bannersBefore);
-  EXPECT_EQ(State().CategoryBannerLists.Get(), listsBefore);
-  EXPECT_EQ(State().BannerTable.Get()->size(), 2u);
+  EXPECT_EQ(State().Banners.Get(), bannersBefore);
+  EXPECT_EQ(State().Banners.Get()->Table.size(), 2u);
 }
 
 TEST_F(RefreshTest, TwoBlankLinesLeaveTheSecondCategoryEmpty) {
@@ -339,39 +385,129 @@ TEST_F(RefreshTest, OddRepliesAreUsedAsFarAsTheyGo) {
   const auto stationBanners = State().StationBannerTable.Get();
   ASSERT_EQ(stationBanners->size(), 1u);
   EXPECT_EQ((*stationBanners)[0].StationId, "");
-  EXPECT_EQ(State().BannerTable.Get()->size(), 2u);
+  const auto banners = State().Banners.Get();
+  EXPECT_EQ(banners->Table.size(), 2u);
   // Code 5 names no sub-category of the two News has; code 1 does.
-  const auto lists = State().CategoryBannerLists.Get();
-  EXPECT_EQ((*lists)[0].SubCategories, (std::vector<TextList>{{"banner01.gif"}, {}}));
+  EXPECT_EQ(banners->ByCategory[0].SubCategories, (std::vector<TextList>{{"banner01.gif"}, {}}));
   EXPECT_TRUE(State().RefreshDone);
 }
 
-TEST_F(RefreshTest, StopDuringFirstStepFinishesItAndSkipsTheRest) {
-  std::mutex mutex;
-  std::condition_variable changed;
-  bool inStep = false, stopped = false;
-  service.BeforeReply(Servlet + "a_SubCtgr", [&] {
-    std::unique_lock lock(mutex);
-    inStep = true;
-    changed.notify_all();
-    changed.wait(lock, [&] { return stopped; });
-  });
+TEST_F(RefreshTest, StopBreaksOffADownloadUnderWayAndTheWindowsRequestsGoOn) {
+  folder.Write("Data/News.Dat", "old\r\n");
+  service.Trickle(Servlet + "a_SubCtgr");
+  Signal asked;
+  service.BeforeReply(Servlet + "a_SubCtgr", [&] { asked.Raise(); });
   TDownLoad refresh;
-  {
-    std::unique_lock lock(mutex);
-    changed.wait(lock, [&] { return inStep; });
-  }
-  refresh.Stop();
-  {
-    std::lock_guard lock(mutex);
-    stopped = true;
-  }
-  changed.notify_all();
-  refresh.Join();
+  ASSERT_TRUE(asked.Wait());
 
-  EXPECT_EQ(Data("News.Dat"), "1\r\nWorld\r\n2\r\nLocal\r\n");
-  EXPECT_EQ(service.Paths(), (std::vector<std::string>{Servlet + "a_SubCtgr"}));
+  const auto stopped = std::chrono::steady_clock::now();
+  refresh.Stop();
+  EXPECT_EQ(HttpGetStream(service.Root() + Servlet + "a_State"), Records({Fields({"s1", "Ohio"})}));
+  auto joined = std::async(std::launch::async, [&] { refresh.Join(); });
+  const bool quick = joined.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+  if (!quick) service.Stop();  // ends the endless reply, so a failure does not hang
+  EXPECT_TRUE(quick);
+  joined.wait();
+  EXPECT_LT(std::chrono::steady_clock::now() - stopped, std::chrono::seconds(2));
+
+  EXPECT_EQ(Data("News.Dat"), "old\r\n");
+  EXPECT_EQ(service.Paths(), (std::vector<std::string>{Servlet + "a_SubCtgr", Servlet + "a_State"}));
   EXPECT_FALSE(State().RefreshDone);
+}
+
+TEST_F(RefreshTest, StopDuringAPictureEndsItsLoopAndPublishesNoTable) {
+  struct Case {
+    std::string StopAt, NeverAsked;
+  };
+  const Case cases[] = {{"/down/img/icon/icon02.gif", "/down/img/icon/icon03.gif"},
+                        {"/down/img/banner/sttn/sttn01.gif", "/down/img/banner/banner01.gif"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.StopAt);
+    service.ClearRequests();
+    Signal asked, stopped;
+    service.BeforeReply(c.StopAt, [&] {
+      asked.Raise();
+      stopped.Wait();
+    });
+    TDownLoad refresh;
+    ASSERT_TRUE(asked.Wait());
+    refresh.Stop();
+    stopped.Raise();
+    refresh.Join();
+    service.BeforeReply(c.StopAt, nullptr);
+
+    EXPECT_EQ(service.Paths().back(), c.StopAt);
+    EXPECT_EQ(service.Count(c.NeverAsked), 0);
+    EXPECT_TRUE(State().StationBannerTable.Get()->empty());
+    EXPECT_FALSE(State().RefreshDone);
+  }
+  EXPECT_EQ(folder.Read("Image/Default/Basic/icon01.gif"), "GIF89a icon/icon01.gif");
+  // The picture whose download was broken off is there whole or not at all.
+  if (folder.Exists("Image/Default/Basic/icon02.gif")) {
+    EXPECT_EQ(folder.Read("Image/Default/Basic/icon02.gif"), "GIF89a icon/icon02.gif");
+  }
+}
+
+TEST_F(RefreshTest, ReadersNeverPairTablesOfTwoDifferentRefreshes) {
+  const std::string subCategories[] = {Records({Fields({"1", "World", "2", "Local"})}),
+                                       Records({Fields({"1", "World"})})};
+  const std::string bannerLists[] = {Records({Fields({"banner01.gif", "a", "1", "", ""})}),
+                                     Records({Fields({"banner02.gif", "a", "1", "", ""})})};
+  std::atomic<bool> done{false};
+  std::atomic<int> reads{0}, torn{0};
+  std::thread reader([&] {
+    while (!done) {
+      const auto lists = State().SubCategories.Get();
+      const auto banners = State().Banners.Get();
+      for (int i = 0; i < CategoryCount; ++i)
+        if (lists->Codes[i].size() != lists->Names[i].size()) ++torn;
+      for (const CategoryBanners& entry : banners->ByCategory)
+        for (const std::string& picture : entry.Category)
+          if (std::none_of(banners->Table.begin(), banners->Table.end(),
+                           [&](const BannerRecord& banner) { return banner.Picture == picture; }))
+            ++torn;
+      ++reads;
+    }
+  });
+  for (int run = 0; run < 6; ++run) {
+    service.Reply(Servlet + "a_SubCtgr", subCategories[run % 2]);
+    service.Reply(Servlet + "bannerList", bannerLists[run % 2]);
+    RunRefresh();
+  }
+  done = true;
+  reader.join();
+  EXPECT_EQ(torn, 0);
+  EXPECT_GT(reads, 0);
+}
+
+TEST_F(RefreshTest, AFullDiskKeepsOldFilesAndLeavesNoPartOfANewOne) {
+  SmallDisk disk(folder.Dir());
+  if (!disk.Mounted()) GTEST_SKIP() << "mounting a tmpfs is not permitted here";
+  WriteSettings();
+  folder.Write("Data/News.Dat", "1\r\nOld\r\n");
+  folder.Write("Data/state.Dat", "old\r\n");
+  const std::string tooLarge(100 * 1024, 'x');
+  service.Reply(Servlet + "a_SubCtgr", Records({Fields({"1", tooLarge})}));
+  service.Reply(Servlet + "a_State", Records({Fields({"s1", tooLarge})}));
+  service.Reply("/down/img/icon/icon02.gif", tooLarge);
+  service.Reply("/down/img/banner/banner02.gif", tooLarge);  // the last picture
+  folder.Write("filler", std::string(disk.FreeBytes() - 48 * 1024, 'f'));
+
+  RunRefresh();
+
+  EXPECT_TRUE(State().RefreshDone);
+  EXPECT_EQ(Data("News.Dat"), "1\r\nOld\r\n");
+  EXPECT_EQ(Data("state.Dat"), "old\r\n");
+  EXPECT_EQ(Data("state_cate.Dat"), "c1\r\nTalk\r\nc2\r\nJazz\r\n");  // small enough to fit
+  EXPECT_EQ(folder.Read("Image/Default/Basic/icon01.gif"), "GIF89a icon/icon01.gif");
+  EXPECT_FALSE(folder.Exists("Image/Default/Basic/icon02.gif"));
+  EXPECT_EQ(folder.Read("Image/Default/Basic/icon03.gif"), "GIF89a icon/icon03.gif");
+  EXPECT_FALSE(folder.Exists("Banner/banner02.gif"));
+  EXPECT_FALSE(folder.Exists("Temp/image.gif"));  // the last picture staged no part of itself
+  // No temporary sibling ("name.ext.XXXXXX") was left behind.
+  const std::regex temporary(R"(.*\.[^.]+\.[A-Za-z0-9]{6})");
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.Path()))
+    EXPECT_FALSE(std::regex_match(entry.path().filename().string(), temporary)) << entry.path();
 }
 
 }  // namespace

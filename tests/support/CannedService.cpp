@@ -1,5 +1,6 @@
 #include "CannedService.h"
 
+#include <chrono>
 #include <stdexcept>
 
 #include "core/IniFile.h"
@@ -59,6 +60,11 @@ void CannedService::DefaultReply(const std::string& body) {
   std::lock_guard lock(mutex_);
   hasDefault_ = true;
   default_ = body;
+}
+
+void CannedService::Trickle(const std::string& path) {
+  std::lock_guard lock(mutex_);
+  trickled_.insert(path);
 }
 
 void CannedService::BeforeReply(const std::string& path, std::function<void()> action) {
@@ -121,12 +127,14 @@ void CannedService::Answer(const httplib::Request& request, httplib::Response& r
   std::function<void()> action;
   std::string body;
   bool canned = false;
+  bool trickled = false;
   {
     std::lock_guard lock(mutex_);
     Received received{request.method, request.target, request.path, {}};
     for (const auto& [key, value] : request.params) received.Params.emplace(key, value);
     received_.push_back(std::move(received));
     if (const auto found = actions_.find(request.path); found != actions_.end()) action = found->second;
+    trickled = trickled_.count(request.path) > 0;
     if (const std::string* text = CannedBody(request)) {
       body = *text;
       canned = true;
@@ -134,6 +142,14 @@ void CannedService::Answer(const httplib::Request& request, httplib::Response& r
   }
   // Outside the lock, so the action may wait on the test while requests are read.
   if (action) action();
+  if (trickled) {
+    // httplib asks again while this returns true and the server is not shutting down.
+    response.set_chunked_content_provider("text/plain", [](std::size_t, httplib::DataSink& sink) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      return sink.write("x", 1);
+    });
+    return;
+  }
   if (!canned) {
     response.status = 404;
     return;

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -42,6 +43,9 @@ class CannedService {
                  const std::string& body);
   // The reply to paths without one of their own; without it they get 404.
   void DefaultReply(const std::string& body);
+  // The reply to path is a body that never ends: a byte every 50 ms until the client
+  // leaves or the service stops.
+  void Trickle(const std::string& path);
   // Runs on the server's thread before the reply to path is sent.
   void BeforeReply(const std::string& path, std::function<void()> action);
 
@@ -64,6 +68,7 @@ class CannedService {
   std::map<std::string, std::string> replies_;
   std::map<std::string, std::map<std::pair<std::string, std::string>, std::string>> conditional_;
   std::map<std::string, std::function<void()>> actions_;
+  std::set<std::string> trickled_;
   bool hasDefault_ = false;
   std::string default_;
   std::vector<Received> received_;
