@@ -67,6 +67,7 @@ TEST_F(MainWindowTest, ADuePresetIsMarkedRingsAndLeavesAStartsNowBox) {
   {
     ModalAnswerer answerer;
     window->TimerTimeTimer();
+    FinishRequests();
     EXPECT_EQ(answerer.Alarms(), 1);
   }
   const auto marks = service_.RequestsTo("/servlet/servlet.PresetEdit");
@@ -105,6 +106,7 @@ TEST_F(MainWindowTest, NoAlarmAtTheStartMinuteItself) {
   State().PresetTable.Set({Preset("P1", "20261210[09:32pm-10:00pm] Thu.10")});
   ModalAnswerer answerer;
   window->TimerTimeTimer();
+  FinishRequests();
   EXPECT_EQ(answerer.Alarms(), 0);
   EXPECT_TRUE(service_.RequestsTo("/servlet/servlet.PresetEdit").empty());
 }
@@ -115,6 +117,7 @@ TEST_F(MainWindowTest, TwoDuePresetsRingInTurnWithTwoBoxes) {
                            Preset("P2", "20261210[09:32pm-11:00pm] Thu.10")});
   ModalAnswerer answerer;
   window->TimerTimeTimer();
+  FinishRequests();
   EXPECT_EQ(answerer.Alarms(), 2);
   Settle(150);
   EXPECT_EQ(OpenBoxes(), 2);
