@@ -465,6 +465,7 @@ TEST_F(MainWindowTest, TheStripScrollsOnWhileTheServiceKeepsItsReplyBack) {
 }
 
 TEST_F(MainWindowTest, AReplyArrivingWhileAnotherWindowHoldsTheListLeavesItHeld) {
+  const ShortRequestTimeouts timeouts(5);
   ServeCategory(4, Framed(Lines(1)));
   TfrmMain* window = Create();
   Choose(window, 4);
@@ -506,6 +507,7 @@ TEST_F(MainWindowTest, RequestsGoOutInTheirOldOrder) {
 }
 
 TEST_F(MainWindowTest, AListChosenWhileAReloadWaitsWinsOverTheLateReply) {
+  const ShortRequestTimeouts timeouts(5);
   ServeCategory(1, Framed(Lines(1)));
   ServeCategory(4, Framed(SampleProgram("FOUR")));
   TfrmMain* window = Create();
