@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QWheelEvent>
+#include <QTimer>
 #include <algorithm>
+#include <memory>
 
 #include "BannerChoice.h"
 #include "MainColors.h"
@@ -20,7 +22,9 @@
 #include "controls/TMyImage.h"
 #include "controls/Tag.h"
 #include "core/dFunc.h"
+#include "core/qt/RunRequest.h"
 #include "core/qt/SkinPicture.h"
+#include "core/qt/WaitCursor.h"
 #include "core/qt/WindowChrome.h"
 #include "mainwin/alertbox/AlertBox.h"
 
@@ -42,39 +46,70 @@ void DiscardRow(QWidget* row) {
 
 }  // namespace
 
-void TfrmMain::LoadMainList(int category, int subIndex) {
+void TfrmMain::LoadMainList(int category, int subIndex) { RequestList(category, subIndex, ListLoad::Selection); }
+
+std::string TfrmMain::ListAddress(int category, int subIndex) const {
+  if (category == MyListCategory) {
+    return ServiceRoot() + "/servlet/servlet.GetProgramList?mode=my&usr_id=" + State().MemberId;
+  }
+  if (category < 1 || category > CategoryCount) return {};
+  const auto lists = State().CategoryUrlLists.Get();
+  const TextList& urls = (*lists)[static_cast<std::size_t>(category - 1)];
+  // A list the lookup files do not name has no address to ask.
+  if (subIndex < 0 || static_cast<std::size_t>(subIndex) >= urls.size()) return {};
+  return "http://" + urls[static_cast<std::size_t>(subIndex)];
+}
+
+void TfrmMain::RequestList(int category, int subIndex, ListLoad kind) {
+  // The member waits for a list he chose; a pass reload happens behind the rows.
+  std::shared_ptr<WaitCursor> waiting;
+  if (kind == ListLoad::Selection) {
+    TimerTicker->stop();
+    TimerMain->stop();
+    ListLines.clear();
+    waiting = std::make_shared<WaitCursor>();
+  } else if (listPending_) {
+    return;
+  }
+  const std::uint32_t serial = ++listSerial_;
+  listPending_ = true;
+  const std::string url = ListAddress(category, subIndex);
+  RunRequest(
+      this, [url] { return url.empty() ? std::string() : HttpPostText(url); },
+      [this, serial, category, subIndex, url, kind, waiting](const std::string& reply) {
+        if (serial != listSerial_) return;  // the member chose another list meanwhile
+        listPending_ = false;
+        ApplyList(category, subIndex, url, kind, reply);
+      });
+}
+
+void TfrmMain::ApplyList(int category, int subIndex, const std::string& url, ListLoad kind,
+                         const std::string& reply) {
+  // A window or the tray took the list's place while the reply was on its way; the
+  // timers start again when the list comes back.
+  const bool held = ScrollPaused && !TimerTicker->isActive();
+  MainListCycle& cycle = ListCycleState();
+  if (kind == ListLoad::FreshPass) {
+    StartFreshList();
+    cycle.ListCycle = 1;
+  } else if (kind == ListLoad::NextPass) {
+    // Another pass: the lines come again after the items already there.
+    LineIndex = 0;
+    ++cycle.ListCycle;
+  }
   TimerTicker->stop();
   TimerMain->stop();
   ++LoadCount;
   ListLines.clear();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
 
-  ClientState& state = State();
-  std::string reply;
-  if (category == MyListCategory) {
-    const std::string url = ServiceRoot() + "/servlet/servlet.GetProgramList?mode=my&usr_id=" + state.MemberId;
-    reply = HttpPostText(url);
-    if (reply.compare(0, 3, "212") == 0) {
-      ShowStatePicture(myedit_img);
-      welcome->hide();
-      ListEmpty = true;
-      repaint();
-      QApplication::restoreOverrideCursor();
-      return;
-    }
-    CurrentListUrl = url;
-  } else if (category >= 1 && category <= CategoryCount) {
-    const auto lists = state.CategoryUrlLists.Get();
-    const TextList& urls = (*lists)[static_cast<std::size_t>(category - 1)];
-    // A list the lookup files do not name has no address to ask.
-    if (subIndex >= 0 && static_cast<std::size_t>(subIndex) < urls.size()) {
-      const std::string url = "http://" + urls[static_cast<std::size_t>(subIndex)];
-      reply = HttpPostText(url);
-      CurrentListUrl = url;
-    }
+  if (category == MyListCategory && reply.compare(0, 3, "212") == 0) {
+    ShowStatePicture(myedit_img);
+    welcome->hide();
+    ListEmpty = true;
+    repaint();
+    return;
   }
-
-  QApplication::restoreOverrideCursor();
+  if (!url.empty()) CurrentListUrl = url;
   ListEmpty = false;
   CurrentCategory = category;
   CurrentSubIndex = subIndex;
@@ -89,8 +124,12 @@ void TfrmMain::LoadMainList(int category, int subIndex) {
       RowTop = 2;
     }
     TickerStep();
-    TimerTicker->start();
-    TimerMain->start();
+    if (!held) {
+      TimerTicker->start();
+      TimerMain->start();
+    }
+    // The logo stays for a moment while the first row comes in.
+    if (!welcome->isHidden()) QTimer::singleShot(1000, welcome, &QWidget::hide);
     return;
   }
 
@@ -105,6 +144,8 @@ void TfrmMain::LoadMainList(int category, int subIndex) {
 }
 
 void TfrmMain::TickerStep() {
+  // A step that waits for the service lets the rows scroll on; it comes again.
+  if (listPending_ || (newProgramsFor_ != 0 && newProgramsFor_ == listSerial_)) return;
   ClientState& state = State();
   MainListCycle& cycle = ListCycleState();
   if (LineIndex < static_cast<std::int32_t>(ListLines.size())) {
@@ -114,32 +155,33 @@ void TfrmMain::TickerStep() {
     if (NewProgramsFollowLine(count, state.NewCheckSteps, CurrentCategory)) InsertNewPrograms(CurrentCategory);
     return;
   }
-  if (cycle.ListCycle == state.ReloadPasses) {
-    Items.Clear();
-    LoadCount = 0;
-    NextRenderIndex = 0;
-    TopItemIndex = 0;
-    ClearListPanel();
-    cycle.ListCycle = 1;
-    LoadMainList(CurrentCategory, CurrentSubIndex);
-  } else {
-    // Another pass: the lines come again after the items already there.
-    LineIndex = 0;
-    LoadMainList(CurrentCategory, CurrentSubIndex);
-    ++cycle.ListCycle;
-  }
+  RequestList(CurrentCategory, CurrentSubIndex,
+              cycle.ListCycle == state.ReloadPasses ? ListLoad::FreshPass : ListLoad::NextPass);
 }
 
 void TfrmMain::InsertNewPrograms(int category) {
   MainListCycle& cycle = ListCycleState();
-  if (cycle.NewProgramIndex == 0) {
-    cycle.NewProgramReply =
-        HttpPostText(ServiceRoot() + "/servlet/servlet.GetProgramList?mode=new&cate1=" + NewProgramCode(category));
-  }
-  const std::string_view body = ReplyBody(cycle.NewProgramReply);
-  if (!body.empty()) AddListItem(std::string(body), false);
+  const bool fetch = cycle.NewProgramIndex == 0;
   ++cycle.NewProgramIndex;
   if (cycle.NewProgramIndex == State().NewFetchChecks) cycle.NewProgramIndex = 0;
+  if (!fetch) {
+    AddNewProgramsItem();
+    return;
+  }
+  const std::string url =
+      ServiceRoot() + "/servlet/servlet.GetProgramList?mode=new&cate1=" + NewProgramCode(category);
+  const std::uint32_t serial = listSerial_;
+  newProgramsFor_ = serial;
+  RunRequest(this, [url] { return HttpPostText(url); }, [this, serial](const std::string& reply) {
+    if (newProgramsFor_ == serial) newProgramsFor_ = 0;
+    ListCycleState().NewProgramReply = reply;
+    if (serial == listSerial_) AddNewProgramsItem();
+  });
+}
+
+void TfrmMain::AddNewProgramsItem() {
+  const std::string_view body = ReplyBody(ListCycleState().NewProgramReply);
+  if (!body.empty()) AddListItem(std::string(body), false);
 }
 
 void TfrmMain::AddListItem(const std::string& text, bool isBanner) {

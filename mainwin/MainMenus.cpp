@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 
 #include "TfrmMain.h"
 #include "TickerSpeeds.h"
@@ -12,6 +13,7 @@
 #include "controls/Tag.h"
 #include "core/ServletRequests.h"
 #include "core/dFunc.h"
+#include "core/qt/RunRequest.h"
 #include "mainwin/alertbox/AlertBox.h"
 #include "platform/Browser.h"
 #include "RowTexts.h"
@@ -76,6 +78,9 @@ const char kNoChannelMessage[] =
     "There is no channel on your list. If you want to add your favorite channels, you can add "
     "your channels by searching channels on the 'Channel & Radio' menu";
 
+// Set on a My channels item while its channels are asked for.
+const char kChannelsPending[] = "ChannelsPending";
+
 // What a click of the member does: press and release in the middle of the control.
 void PerformClick(QWidget* control) {
   const QPointF middle(control->width() / 2.0, control->height() / 2.0);
@@ -138,7 +143,7 @@ QMenu* BuildMenu(TfrmMain* window, const char* name, const MenuTable& table,
       channels->setObjectName(QString(entry.Name) + "Menu");
       item->setProperty("ChannelMenu", QVariant::fromValue<QObject*>(channels));
       QObject::connect(item, &QAction::triggered, window, [item] {
-        if (item->menu() == nullptr) ShowAlert(kNoChannelMessage);
+        if (item->menu() == nullptr && !item->property(kChannelsPending).toBool()) ShowAlert(kNoChannelMessage);
       });
       continue;
     }
@@ -164,10 +169,21 @@ void TfrmMain::BuildMenus() {
 QAction* TfrmMain::MenuItem(const char* name) const { return findChild<QAction*>(name); }
 
 void TfrmMain::RebuildChannelMenu(QAction* item) {
+  // The menu opens at once; the channels it had stay until the service answers.
+  if (item->property(kChannelsPending).toBool()) return;
+  item->setProperty(kChannelsPending, true);
+  QPointer<QAction> guard(item);
+  RunRequest(this, [] { return RequestMyChannels(); }, [this, guard](const std::string& reply) {
+    if (!guard) return;
+    guard->setProperty(kChannelsPending, false);
+    FillChannelMenu(guard, ParseMyChannels(reply));
+  });
+}
+
+void TfrmMain::FillChannelMenu(QAction* item, const ChannelEntries& entries) {
   auto* channels = qobject_cast<QMenu*>(item->property("ChannelMenu").value<QObject*>());
   channels->clear();
   item->setMenu(nullptr);
-  const ChannelEntries entries = ParseMyChannels(RequestMyChannels());
   if (entries.empty()) return;
   for (const auto& [channelId, name] : entries) {
     QAction* channel = channels->addAction(ToQString(name));

@@ -1,6 +1,5 @@
 // The main window's pictures: categories, My list, function pictures, title bar, and
 // the first view.
-#include <QCoreApplication>
 #include <QLabel>
 
 #include "MainActions.h"
@@ -195,11 +194,6 @@ void TfrmMain::imgNewsClick(int tag) {
     CountCategoryClick(category.ServiceCode);
   }
 
-  if (TimerMain->isActive()) {
-    // The logo stays for a moment while the first row comes in.
-    QCoreApplication::processEvents();
-    QTimer::singleShot(1000, welcome, &QWidget::hide);
-  }
 }
 
 void TfrmMain::StartFreshList() {

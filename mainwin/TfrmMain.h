@@ -13,6 +13,7 @@
 
 #include "MainListItems.h"
 #include "MainWindowHooks.h"
+#include "core/ServletRequests.h"
 
 class QAction;
 class QMenu;
@@ -110,6 +111,8 @@ class TfrmMain : public QWidget, public MainWindowHost {
   void ApplySpeed(int speed);  // check marks and intervals of a speed preset
 
   // ---- List and ticker ----
+  // Asks for a list in the background; the reply replaces the list when it arrives,
+  // unless another selection came first.
   void LoadMainList(int category, int subIndex);
   void TickerStep();
   void InsertNewPrograms(int category);
@@ -165,8 +168,16 @@ class TfrmMain : public QWidget, public MainWindowHost {
   void RestoreFromTray();
   void StartListTimers();
   void RebuildChannelMenu(QAction* item);
+  void FillChannelMenu(QAction* item, const ChannelEntries& entries);
   void OfferPreset(int itemIndex);
   void TellAFriend(int itemIndex);
+
+  // The list's requests. A pass reload keeps the old rows scrolling until its reply.
+  enum class ListLoad { Selection, NextPass, FreshPass };
+  void RequestList(int category, int subIndex, ListLoad kind);
+  void ApplyList(int category, int subIndex, const std::string& url, ListLoad kind, const std::string& reply);
+  std::string ListAddress(int category, int subIndex) const;
+  void AddNewProgramsItem();
 
   // Row building.
   void BuildProgramRows(int index);
@@ -177,6 +188,12 @@ class TfrmMain : public QWidget, public MainWindowHost {
   QPointer<THoverLabel> popupLabel_;
   bool shutdownDone_ = false;
   bool trayAvailable_ = false;
+  // Requests in flight. Every list request has a serial: a reply for an older list is
+  // not shown, and the ticker waits only for the new programs of the current one.
+  std::uint32_t listSerial_ = 0;
+  bool listPending_ = false;
+  std::uint32_t newProgramsFor_ = 0;  // 0: none pending
+  bool minuteCheckPending_ = false;
 };
 
 // The one main window while it exists.

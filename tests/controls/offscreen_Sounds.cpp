@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <string>
+#include <vector>
 
 #include "TestSkin.h"
 #include "core/dFunc.h"
@@ -27,6 +29,40 @@ void WriteWave(const std::string& path) {
   file.write(wave);
 }
 
+// Takes the place of the audio device while it lives and keeps what reached it.
+class SoundLog {
+ public:
+  SoundLog() {
+    SetSoundOutputForTests({[this](const std::string& file) { Played.push_back(file); }, [this] { ++Stops; }});
+  }
+  ~SoundLog() { SetSoundOutputForTests({}); }
+  std::vector<std::string> Played;
+  int Stops = 0;
+};
+
+TEST(Sounds, EachSoundPlaysItsOwnFileByItsNameOnDiskAndOnlyWhenItExists) {
+  test::TestSkin skin;
+  SoundLog log;
+  const std::string mainFile = State().WaveDir + "WAVEMAIN.WAV";
+  const std::string sizeFile = State().WaveDir + "waveSize.wav";
+  PlayMainSound();
+  PlaySizeSound();
+  EXPECT_TRUE(log.Played.empty());
+
+  WriteWave(mainFile);
+  PlayMainSound();
+  PlaySizeSound();  // its file is still missing
+  EXPECT_EQ(log.Played, std::vector<std::string>{mainFile});
+
+  WriteWave(sizeFile);
+  PlaySizeSound();
+  PlayMainSound();
+  StopSounds();
+  EXPECT_EQ(log.Played, (std::vector<std::string>{mainFile, sizeFile, mainFile}));
+  EXPECT_EQ(log.Stops, 1);
+}
+
+// The real device, or none on this machine: either way the calls come back.
 TEST(Sounds, PlayAndStopReturnWithOrWithoutFilesAndDevices) {
   test::TestSkin skin;
   // Missing files: silently nothing.

@@ -83,6 +83,7 @@ TEST_F(MainWindowTest, ADuePresetIsMarkedRingsAndLeavesAStartsNowBox) {
   {
     ModalAnswerer answerer;
     window->TimerTimeTimer();
+    FinishRequests();
     EXPECT_EQ(answerer.Alarms(), 1);
   }
   const auto marks = service_.RequestsTo("/servlet/servlet.PresetEdit");
@@ -121,6 +122,7 @@ TEST_F(MainWindowTest, NoAlarmAtTheStartMinuteItself) {
   State().PresetTable.Set({Preset("P1", "20261210[09:32pm-10:00pm] Thu.10")});
   ModalAnswerer answerer;
   window->TimerTimeTimer();
+  FinishRequests();
   EXPECT_EQ(answerer.Alarms(), 0);
   EXPECT_TRUE(service_.RequestsTo("/servlet/servlet.PresetEdit").empty());
 }
@@ -131,6 +133,7 @@ TEST_F(MainWindowTest, TwoDuePresetsRingInTurnWithTwoBoxes) {
                            Preset("P2", "20261210[09:32pm-11:00pm] Thu.10")});
   ModalAnswerer answerer;
   window->TimerTimeTimer();
+  FinishRequests();
   EXPECT_EQ(answerer.Alarms(), 2);
   Settle(150);
   EXPECT_EQ(BoxTexts(), (std::vector<QString>{StartsNow("Show P1"), StartsNow("Show P2")}));

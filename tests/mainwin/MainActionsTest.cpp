@@ -75,6 +75,7 @@ TEST_F(MainWindowTest, StartModesShowTheStartPicturesAndRunNoTimer) {
   State().StartMode = "c";
   service_.ReplyWhen("/servlet/servlet.GetProgramList", "mode", "my", Framed(SampleProgram("P1")));
   TfrmMain* window = Create();
+  FinishRequests();
   EXPECT_EQ(window->SelectedCategory, MyListCategory);
   EXPECT_TRUE(window->TimerMain->isActive());
 }
@@ -107,7 +108,7 @@ TEST_F(MainWindowTest, FunctionPicturesHoldTheListUntilTheirWindowGivesItBack) {
   hooks.OpenSubCategoryPicker = [&pickers](MainWindowHost&, int category, QWidget*) { pickers.push_back(category); };
   hooks.OpenMyCategories = [&myCategories](MainWindowHost&) { ++myCategories; };
   TfrmMain* window = Create(hooks);
-  window->imgNewsClick(4);
+  Choose(window, 4);
   window->imgPresetClick(5);
   EXPECT_EQ(opened, std::vector<int>{5});
   EXPECT_TRUE(window->ScrollPaused);
@@ -154,12 +155,13 @@ TEST_F(MainWindowTest, ASubCategoryChoiceShowsItsListFromAFreshStart) {
   const std::string host = service_.Root().substr(7);
   WriteLookupFile(State().DataDir + "MusicUrl.Dat", {host + "/list/4/all", host + "/list/4/first", host + "/list/4/second"});
   TfrmMain* window = Create();
-  window->imgNewsClick(4);
+  Choose(window, 4);
   ASSERT_EQ(window->Items.Count(), 1);
   window->btnNewsClick(4);
   ASSERT_TRUE(window->PickerOpen);
 
   window->ShowSubCategory(4, 2, "Jazz & Blues");
+  FinishRequests();
   EXPECT_EQ(service_.Paths().back(), "/list/4/second");
   EXPECT_EQ(window->CurrentCategory, 4);
   EXPECT_EQ(window->CurrentSubIndex, 2);
@@ -196,7 +198,7 @@ TEST_F(MainWindowTest, ToTrayHoldsTheListAndTheTrayBringsItBack) {
   ServeCategory(4, Framed(SampleProgram("P1")));
   TfrmMain* window = Create();
   window->show();
-  window->imgNewsClick(4);
+  Choose(window, 4);
   MainButtonAction(3);
   EXPECT_TRUE(window->InTray);
   EXPECT_TRUE(window->ScrollPaused);
@@ -223,7 +225,7 @@ TEST_F(MainWindowTest, ScreenSaverHidesAndShowsTheWindow) {
   ServeCategory(4, Framed(SampleProgram("P1")));
   TfrmMain* window = Create();
   window->show();
-  window->imgNewsClick(4);
+  Choose(window, 4);
   window->ScreenSaverChanged(true);
   EXPECT_FALSE(window->isVisible());
   EXPECT_TRUE(window->ScrollPaused);
@@ -242,7 +244,7 @@ TEST_F(MainWindowTest, ExitSavesSettingsSendsTheUsageLogAndStopsTheRefresh) {
   TfrmMain* window = Create(hooks);
   window->show();
   window->move(120, 80);
-  window->imgNewsClick(4);
+  Choose(window, 4);
   window->MenuItem("Slow1")->trigger();
   window->imgDbzerClick(5);
   Settle();

@@ -48,7 +48,7 @@ TEST(TickerRules, ZeroStepsFromTheServiceMeanNever) {
 TEST_F(MainWindowTest, FirstLineIsLaidOutAtOnceAndEntersFromBelow) {
   ServeCategory(4, Framed(Lines(3)));
   TfrmMain* window = Create();
-  window->imgNewsClick(4);
+  Choose(window, 4);
 
   EXPECT_EQ(window->PnlInfo->y(), 233);
   EXPECT_EQ(window->Items.Count(), 1);
@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, FirstLineIsLaidOutAtOnceAndEntersFromBelow) {
 
   // The next line becomes an item at the next ticker step but waits below the visible
   // area until the strip has scrolled up far enough.
-  window->TimerTickerTimer();
+  Tick(window);
   EXPECT_EQ(window->Items.Count(), 2);
   EXPECT_EQ(window->NextRenderIndex, 1);
   int ticks = 0;
@@ -78,12 +78,12 @@ TEST_F(MainWindowTest, FirstLineIsLaidOutAtOnceAndEntersFromBelow) {
 TEST_F(MainWindowTest, ARowArrivingAfterTheStripRanDryEntersFromBelow) {
   ServeCategory(4, Framed(Lines(3)));
   TfrmMain* window = Create();
-  window->imgNewsClick(4);
+  Choose(window, 4);
   // The ticker is slower than the scrolling: the first row has long left the top.
   for (int tick = 0; tick < 600; ++tick) window->TimerMainTimer();
   ASSERT_LT(window->PnlInfo->y() + window->PnlInfo->height(), 0);
 
-  window->TimerTickerTimer();
+  Tick(window);
   THoverLabel* title = window->RowLabel('T', 1);
   ASSERT_NE(title, nullptr);
   EXPECT_EQ(window->PnlInfo->y() + title->y(), 233);
@@ -101,8 +101,8 @@ TEST_F(MainWindowTest, RotatingBannersFollowTheLinesOfBannerSteps) {
     State().BannerSteps = c.Steps;
     ServeCategory(4, Framed(Lines(30)));
     TfrmMain* window = Create();
-    window->imgNewsClick(4);
-    for (int step = 1; step < 30; ++step) window->TimerTickerTimer();
+    Choose(window, 4);
+    for (int step = 1; step < 30; ++step) Tick(window);
     EXPECT_EQ(BannerPlaces(window->Items), c.Places) << "BannerSteps " << c.Steps;
     delete window;
   }
@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, RotatingBannersFollowTheLinesOfBannerSteps) {
 TEST_F(MainWindowTest, AProgramsOwnBannerFollowsIt) {
   ServeCategory(4, Framed(Lines(1, "banner09.gif")));
   TfrmMain* window = Create();
-  window->imgNewsClick(4);
+  Choose(window, 4);
   ASSERT_EQ(window->Items.Count(), 2);
   EXPECT_TRUE(window->Items.Get(1).IsBanner);
   EXPECT_EQ(window->Items.Get(1).Text, "banner09.gif");
@@ -131,8 +131,8 @@ TEST_F(MainWindowTest, NewProgramsOnlyInNewsMoneyAndSports) {
     State().NewCheckSteps = 2;
     if (c.Category != MyListCategory) ServeCategory(c.Category, Framed(Lines(4)));
     TfrmMain* window = Create();
-    window->imgNewsClick(c.Category);
-    for (int step = 1; step < 4; ++step) window->TimerTickerTimer();
+    Choose(window, c.Category);
+    for (int step = 1; step < 4; ++step) Tick(window);
 
     int freshItems = 0;
     for (int i = 0; i < window->Items.Count(); ++i) freshItems += window->Items.Get(i).Text == fresh;
@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, NewProgramsOnlyInNewsMoneyAndSports) {
 TEST_F(MainWindowTest, MyListReply212ShowsTheEditInvitationAndStartsNothing) {
   service_.ReplyWhen("/servlet/servlet.GetProgramList", "mode", "my", Framed("", "212"));
   TfrmMain* window = Create();
-  window->imgNewsClick(MyListCategory);
+  Choose(window, MyListCategory);
 
   const auto asked = service_.RequestsTo("/servlet/servlet.GetProgramList");
   ASSERT_EQ(asked.size(), 1u);
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, MyListReply212ShowsTheEditInvitationAndStartsNothing) {
 TEST_F(MainWindowTest, AnEmptyReplyShowsTheNoProgramsPicture) {
   ServeCategory(5, "");
   TfrmMain* window = Create();
-  window->imgNewsClick(5);
+  Choose(window, 5);
   EXPECT_TRUE(window->ListEmpty);
   EXPECT_FALSE(window->welcome2->isHidden());
   EXPECT_FALSE(window->TimerMain->isActive());
@@ -192,11 +192,11 @@ TEST_F(MainWindowTest, LinesWithMissingFieldsStillBecomeRows) {
   State().BannerSteps = 0;
   State().NewCheckSteps = 0;
   TfrmMain* window = Create();
-  window->imgNewsClick(4);
+  Choose(window, 4);
   ASSERT_NE(window->RowLabel('T', 0), nullptr);
   EXPECT_EQ(window->RowLabel('S', 0)->text(), "()");
   EXPECT_TRUE(window->RowLabel('T', 0)->Url().empty());
-  for (int step = 1; step < 5; ++step) window->TimerTickerTimer();
+  for (int step = 1; step < 5; ++step) Tick(window);
   // Five lines and the banner after the fifth; an empty keyword is no banner of its own.
   EXPECT_EQ(window->Items.Count(), 6);
   for (int tick = 0; tick < 3000 && window->NextRenderIndex < 5; ++tick) {
@@ -209,9 +209,9 @@ TEST_F(MainWindowTest, LinesWithMissingFieldsStillBecomeRows) {
 TEST_F(MainWindowTest, AllLinesUsedFetchesTheListAgainAndAppends) {
   ServeCategory(4, Framed(Lines(2)));
   TfrmMain* window = Create();
-  window->imgNewsClick(4);
-  window->TimerTickerTimer();  // line 2
-  window->TimerTickerTimer();  // all used: the second pass starts with its first line
+  Choose(window, 4);
+  Tick(window);  // line 2
+  Tick(window);  // all used: the second pass starts with its first line
   EXPECT_EQ(service_.RequestsTo("/list/4").size(), 2u);
   EXPECT_EQ(window->Items.Count(), 3);
   EXPECT_EQ(window->LineIndex, 1);
@@ -222,8 +222,8 @@ TEST_F(MainWindowTest, AfterReloadPassesTheListStartsAfreshAndScrollsIn) {
   State().ReloadPasses = 2;
   ServeCategory(4, Framed(Lines(2)));
   TfrmMain* window = Create();
-  window->imgNewsClick(4);
-  for (int step = 0; step < 4; ++step) window->TimerTickerTimer();  // two passes of two lines
+  Choose(window, 4);
+  for (int step = 0; step < 4; ++step) Tick(window);  // two passes of two lines
   ASSERT_EQ(service_.RequestsTo("/list/4").size(), 3u);
 
   EXPECT_EQ(window->Items.Count(), 1);
@@ -248,7 +248,7 @@ TEST_F(MainWindowTest, ClickWithoutAddressOffersAPresetUnlessItIsText) {
     service_.ClearRequests();
     ServeCategory(4, Framed(SampleProgram("P9", "", "s", c.Media)));
     TfrmMain* window = Create();
-    window->imgNewsClick(4);
+    Choose(window, 4);
     THoverLabel* title = window->RowLabel('T', 0);
     ASSERT_NE(title, nullptr);
     EXPECT_TRUE(title->Url().empty());
@@ -277,7 +277,7 @@ TEST_F(MainWindowTest, ClickWithoutAddressOffersAPresetUnlessItIsText) {
 TEST_F(MainWindowTest, ClickingARowWritesProgramLinesAndLightsTheRow) {
   ServeCategory(4, Framed(SampleProgram("P1") + '\x02' + SampleProgram("P2")));
   TfrmMain* window = Create();
-  window->imgNewsClick(4);
+  Choose(window, 4);
   QTest::mouseClick(window->RowLabel('T', 0), Qt::LeftButton);
   QTest::mouseClick(window->RowLabel('Z', 0), Qt::LeftButton);
   QTest::mouseClick(window->RowLabel('S', 0), Qt::LeftButton);  // the station is not a program
@@ -291,7 +291,7 @@ TEST_F(MainWindowTest, ClickingARowWritesProgramLinesAndLightsTheRow) {
 TEST_F(MainWindowTest, HoveringATitleHoldsTheListAndLightsItsRow) {
   ServeCategory(4, Framed(SampleProgram("P1")));
   TfrmMain* window = Create();
-  window->imgNewsClick(4);
+  Choose(window, 4);
   THoverLabel* title = window->RowLabel('T', 0);
   window->lblMouseEnter(title);
   EXPECT_TRUE(window->ScrollPaused);
@@ -309,12 +309,12 @@ TEST_F(MainWindowTest, HoveringATitleHoldsTheListAndLightsItsRow) {
 TEST_F(MainWindowTest, ScrolledRowsAreRemovedAndStepButtonsRebuild) {
   ServeCategory(4, Framed(Lines(12)));
   TfrmMain* window = Create();
-  window->imgNewsClick(4);
+  Choose(window, 4);
   // Forward does nothing while the strip is short.
   window->TransparentButton3Click(1);
   EXPECT_EQ(window->NextRenderIndex, 1);
 
-  for (int step = 1; step < 12; ++step) window->TimerTickerTimer();
+  for (int step = 1; step < 12; ++step) Tick(window);
   for (int tick = 0; tick < 600; ++tick) {
     window->TimerMainTimer();
     window->TimerListTimer();
@@ -344,8 +344,8 @@ TEST_F(MainWindowTest, ABannerRowShowsItsPictureAndLogsItsClick) {
 
   ServeCategory(4, Framed(Lines(6)));
   TfrmMain* window = Create();
-  window->imgNewsClick(4);
-  for (int step = 1; step < 6; ++step) window->TimerTickerTimer();
+  Choose(window, 4);
+  for (int step = 1; step < 6; ++step) Tick(window);
   ASSERT_TRUE(window->Items.Get(5).IsBanner);
   for (int tick = 0; tick < 2000 && window->NextRenderIndex <= 5; ++tick) {
     window->TimerMainTimer();
@@ -363,8 +363,9 @@ TEST_F(MainWindowTest, RowMenuOfAnInputTimeProgramDisablesPlayPresetAndWebsite) 
   ServeCategory(4, Framed(SampleProgram("P1", "www.x.test", "w")));
   service_.Reply("/servlet/servlet.ChannelMyList", Framed(""));
   TfrmMain* window = Create();
-  window->imgNewsClick(4);
+  Choose(window, 4);
   window->popMenuPopup(window->RowLabel('T', 0));
+  FinishRequests();
   EXPECT_FALSE(window->MenuItem("mnuPlay")->isEnabled());
   EXPECT_FALSE(window->MenuItem("mnuPreset")->isEnabled());
   EXPECT_FALSE(window->MenuItem("mnuWebsite")->isEnabled());
@@ -381,6 +382,7 @@ TEST_F(MainWindowTest, MyChannelsListsTheMembersChannels) {
   hooks.OpenChannel = [&opened](MainWindowHost&, const std::string& id) { opened = id; };
   TfrmMain* window = Create(hooks);
   window->mainpopPopup();
+  FinishRequests();
   QMenu* channels = window->MenuItem("MyChannels2")->menu();
   ASSERT_NE(channels, nullptr);
   ASSERT_EQ(channels->actions().size(), 2);
@@ -402,11 +404,123 @@ TEST_F(MainWindowTest, TellAFriendTakesTheDayTimeAndWholeStationLineOfTheRow) {
     address = station;
   };
   TfrmMain* window = Create(hooks);
-  window->imgNewsClick(4);
+  Choose(window, 4);
   window->PopupItemIndex = 0;
   window->Help1Click(4);
   EXPECT_EQ(message, "Thu.10\r\n[01:30pm-02:30pm]\r\n(Velo News 24/with the team)");
   EXPECT_EQ(address, "Http://www.station.test");
+}
+
+// While the service keeps a reply back, the rows on screen go on scrolling and the
+// ticker asks nothing more; the reply continues the list when it comes. A request on
+// the window's thread would stop the strip until the request gave up.
+TEST_F(MainWindowTest, TheStripScrollsOnWhileTheServiceKeepsItsReplyBack) {
+  struct Case {
+    const char* What;
+    int ReloadPasses;
+    int NewCheckSteps;
+    std::string HeldPath;
+    int TicksToAsk;  // ticker steps after the first line until the held request goes
+    int ItemsAfter;
+  };
+  const Case cases[] = {
+      {"next pass", 0, 0, "/list/1", 2, 3},
+      {"fresh pass", 1, 0, "/list/1", 2, 1},
+      {"new programs", 0, 2, "/servlet/servlet.GetProgramList", 1, 3},
+  };
+  const ShortRequestTimeouts timeouts(5);
+  service_.Reply("/servlet/servlet.GetProgramList", Framed(SampleProgram("NEW1")));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    ResetListCycleState();
+    State().BannerSteps = 0;
+    State().ReloadPasses = c.ReloadPasses;
+    State().NewCheckSteps = c.NewCheckSteps;
+    ServeCategory(1, Framed(Lines(2)));
+    TfrmMain* window = Create();
+    window->TimerMain->setInterval(10);
+    Choose(window, 1);
+    for (int step = 1; step < c.TicksToAsk; ++step) Tick(window);
+    service_.Hold(c.HeldPath);
+    const int asked = service_.Count(c.HeldPath);
+    const int items = window->Items.Count();
+
+    window->TimerTickerTimer();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return service_.Count(c.HeldPath) == asked + 1; }, 3000));
+    const int top = window->PnlInfo->y();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->PnlInfo->y() <= top - 20; }, 3000));
+    // The rows it had are still there, and further steps wait for the reply.
+    EXPECT_GE(window->Items.Count(), items);
+    window->TimerTickerTimer();
+    window->TimerTickerTimer();
+
+    service_.Release(c.HeldPath);
+    FinishRequests();
+    EXPECT_EQ(service_.Count(c.HeldPath), asked + 1);
+    EXPECT_EQ(window->Items.Count(), c.ItemsAfter);
+    EXPECT_TRUE(window->TimerMain->isActive());
+    delete window;
+  }
+}
+
+TEST_F(MainWindowTest, AReplyArrivingWhileAnotherWindowHoldsTheListLeavesItHeld) {
+  const ShortRequestTimeouts timeouts(5);
+  ServeCategory(4, Framed(Lines(1)));
+  TfrmMain* window = Create();
+  Choose(window, 4);
+  service_.Hold("/list/4");
+  window->TimerTickerTimer();  // the next pass is asked for
+  ASSERT_TRUE(QTest::qWaitFor([&] { return service_.Count("/list/4") == 2; }, 3000));
+  window->HoldList();  // a guide window opens meanwhile
+  service_.Release("/list/4");
+  FinishRequests();
+  EXPECT_EQ(window->Items.Count(), 2);
+  EXPECT_FALSE(window->TimerMain->isActive());
+  EXPECT_FALSE(window->TimerTicker->isActive());
+  window->RestoreTimers();
+  EXPECT_TRUE(window->TimerMain->isActive());
+  EXPECT_TRUE(window->TimerTicker->isActive());
+}
+
+TEST_F(MainWindowTest, RequestsGoOutInTheirOldOrder) {
+  State().BannerSteps = 0;
+  State().NewCheckSteps = 2;
+  service_.Reply("/servlet/servlet.PresetEdit", Framed(""));
+  service_.Reply("/servlet/servlet.GetProgramList", Framed(SampleProgram("NEW1")));
+  ServeCategory(1, Framed(Lines(2)));
+  TfrmMain* window = Create();
+  Choose(window, 1);
+  Tick(window);  // line 2, then the new programs
+  Tick(window);  // the next pass
+  State().PresetTable.Set({{"P7", "20261210[09:32pm-10:00pm] Thu.10", "Show", "www.show.test"}});
+  {
+    ModalAnswerer answerer;
+    window->TimerTimeTimer();
+    FinishRequests();
+    EXPECT_EQ(answerer.Alarms(), 1);
+  }
+  const std::vector<std::string> expected{
+      "/list/1", "/servlet/servlet.GetProgramList", "/list/1", "/servlet/servlet.PresetEdit",
+      "/servlet/servlet.PresetList"};
+  EXPECT_EQ(service_.Paths(), expected);
+}
+
+TEST_F(MainWindowTest, AListChosenWhileAReloadWaitsWinsOverTheLateReply) {
+  const ShortRequestTimeouts timeouts(5);
+  ServeCategory(1, Framed(Lines(1)));
+  ServeCategory(4, Framed(SampleProgram("FOUR")));
+  TfrmMain* window = Create();
+  Choose(window, 1);
+  service_.Hold("/list/1");
+  window->TimerTickerTimer();  // the next pass of list 1 waits
+  ASSERT_TRUE(QTest::qWaitFor([&] { return service_.Count("/list/1") == 2; }, 3000));
+  window->imgNewsClick(4);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->Items.Count() == 1 && window->CurrentCategory == 4; }, 3000));
+  service_.Release("/list/1");  // the old list's reply comes last
+  FinishRequests();
+  ASSERT_EQ(window->Items.Count(), 1);
+  EXPECT_EQ(window->Items.Get(0).Text.substr(0, 4), "FOUR");
+  EXPECT_EQ(window->CurrentCategory, 4);
 }
 
 }  // namespace

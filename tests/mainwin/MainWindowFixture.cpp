@@ -1,8 +1,10 @@
 #include "MainWindowFixture.h"
 
 #include <QApplication>
+#include <QThreadPool>
 
 #include "core/dFunc.h"
+#include "core/qt/RunRequest.h"
 #include "support/EventLoop.h"
 #include "mainwin/MainListCycle.h"
 #include "mainwin/Tfrmalarm.h"
@@ -70,5 +72,22 @@ void MainWindowTest::SetClock(int year, int month, int day, int hour, int minute
 }
 
 void MainWindowTest::Settle(int ms) { RunEventLoop(ms); }
+
+void MainWindowTest::FinishRequests() {
+  do {
+    WaitForRequests();
+    RunEventLoop(0);
+  } while (QThreadPool::globalInstance()->activeThreadCount() > 0);
+}
+
+void MainWindowTest::Choose(TfrmMain* window, int category) {
+  window->imgNewsClick(category);
+  FinishRequests();
+}
+
+void MainWindowTest::Tick(TfrmMain* window) {
+  window->TimerTickerTimer();
+  FinishRequests();
+}
 
 }  // namespace velomira::test

@@ -14,6 +14,7 @@
 #include "ReplyTexts.h"
 #include "mainwin/TfrmMain.h"
 #include "support/CannedService.h"
+#include "support/ShortRequestTimeouts.h"
 
 namespace velomira::test {
 
@@ -45,6 +46,12 @@ class MainWindowTest : public ::testing::Test {
   void SetClock(int year, int month, int day, int hour, int minute);
   // Runs the event loop for a short while (deferred deletes, single shots).
   static void Settle(int ms = 20);
+  // Lets the requests the window started end and their replies arrive, and those the
+  // replies started in turn.
+  static void FinishRequests();
+  // A category picture click and a ticker step, each with the replies they asked for.
+  static void Choose(TfrmMain* window, int category);
+  static void Tick(TfrmMain* window);
 
   QTemporaryDir dir_;
   CannedService service_;

@@ -12,7 +12,7 @@ TEST_F(MainWindowTest, WithATrayToTrayHidesAndTheIconRestores) {
   ServeCategory(4, Framed(SampleProgram("P1")));
   TfrmMain* window = Create();
   window->show();
-  window->imgNewsClick(4);
+  Choose(window, 4);
   EXPECT_TRUE(window->windowFlags().testFlag(Qt::Tool));  // no taskbar button
   EXPECT_TRUE(window->RxTrayIcon1->isVisible());
 

@@ -114,11 +114,19 @@ TEST_F(Smoke, LauncherToMainWindowToExitWithUsageLog) {
       std::chrono::steady_clock::now() - started);
   std::cout << "launcher start to main window shown (auto-login): " << shownAfter.count() << " ms\n";
 
-  // The ticker moves the list one pixel per tick.
-  std::this_thread::sleep_for(3s);
-  const std::string first = Capture(window, "first.png");
-  std::this_thread::sleep_for(1500ms);
-  EXPECT_NE(first, Capture(window, "second.png")) << "the list does not move";
+  // The ticker moves the list a pixel per tick, so pictures taken one after the other
+  // keep changing; the logo leaving or the clock turning would change them only once.
+  std::string before = Capture(window, "frame.png");
+  int changesInARow = 0;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        const std::string now = Capture(window, "frame.png");
+        changesInARow = now != before ? changesInARow + 1 : 0;
+        before = now;
+        return changesInARow >= 3;
+      },
+      20s))
+      << "the list does not move";
 
   // The exit picture at the title bar's right end.
   RunCapture({"xdotool", "mousemove", "--window", window.Id, "275", "9", "click", "1"});

@@ -20,15 +20,32 @@ CannedService::CannedService() {
   server_.Post(".*", handler);
   port_ = server_.bind_to_any_port("127.0.0.1");
   if (port_ <= 0) throw std::runtime_error("canned service could not bind");
-  thread_ = std::thread([this] { server_.listen_after_bind(); });
-  // A stop before the loop runs would be lost and leave the thread listening.
-  while (!server_.is_running()) std::this_thread::yield();
+  thread_ = std::thread([this] {
+    server_.listen_after_bind();
+    listenEnded_ = true;
+  });
+  // A stop before the loop runs would be lost and leave the thread listening. A loop
+  // that never runs fails the test here rather than hanging it.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!server_.is_running()) {
+    if (listenEnded_ || std::chrono::steady_clock::now() > deadline) {
+      server_.stop();
+      thread_.join();
+      throw std::runtime_error("canned service could not listen on " + Root());
+    }
+    std::this_thread::yield();
+  }
 }
 
 CannedService::~CannedService() { Stop(); }
 
 void CannedService::Stop() {
   if (!thread_.joinable()) return;
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  heldChanged_.notify_all();
   server_.stop();
   thread_.join();
 }
@@ -56,6 +73,11 @@ void CannedService::ReplyWhen(const std::string& path, const std::string& key, c
   conditional_[path][{key, value}] = body;
 }
 
+void CannedService::FailWith(const std::string& path, int status) {
+  std::lock_guard lock(mutex_);
+  failures_[path] = status;
+}
+
 void CannedService::DefaultReply(const std::string& body) {
   std::lock_guard lock(mutex_);
   hasDefault_ = true;
@@ -70,6 +92,19 @@ void CannedService::Trickle(const std::string& path) {
 void CannedService::BeforeReply(const std::string& path, std::function<void()> action) {
   std::lock_guard lock(mutex_);
   actions_[path] = std::move(action);
+}
+
+void CannedService::Hold(const std::string& path) {
+  std::lock_guard lock(mutex_);
+  held_.insert(path);
+}
+
+void CannedService::Release(const std::string& path) {
+  {
+    std::lock_guard lock(mutex_);
+    held_.erase(path);
+  }
+  heldChanged_.notify_all();
 }
 
 std::vector<Received> CannedService::AllReceived() const {
@@ -128,13 +163,16 @@ void CannedService::Answer(const httplib::Request& request, httplib::Response& r
   std::string body;
   bool canned = false;
   bool trickled = false;
+  int failure = 0;
   {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     Received received{request.method, request.target, request.path, {}};
     for (const auto& [key, value] : request.params) received.Params.emplace(key, value);
     received_.push_back(std::move(received));
+    heldChanged_.wait(lock, [&] { return stopping_ || held_.count(request.path) == 0; });
     if (const auto found = actions_.find(request.path); found != actions_.end()) action = found->second;
     trickled = trickled_.count(request.path) > 0;
+    if (const auto found = failures_.find(request.path); found != failures_.end()) failure = found->second;
     if (const std::string* text = CannedBody(request)) {
       body = *text;
       canned = true;
@@ -148,6 +186,10 @@ void CannedService::Answer(const httplib::Request& request, httplib::Response& r
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
       return sink.write("x", 1);
     });
+    return;
+  }
+  if (failure != 0) {
+    response.status = failure;
     return;
   }
   if (!canned) {

@@ -3,10 +3,12 @@
 // request it received, in order.
 #include <httplib.h>
 
+#include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <map>
-#include <set>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -41,6 +43,8 @@ class CannedService {
   // A reply for path that wins when the request's parameter key has this value.
   void ReplyWhen(const std::string& path, const std::string& key, const std::string& value,
                  const std::string& body);
+  // Every later request for path fails with this HTTP status and no body.
+  void FailWith(const std::string& path, int status);
   // The reply to paths without one of their own; without it they get 404.
   void DefaultReply(const std::string& body);
   // The reply to path is a body that never ends: a byte every 50 ms until the client
@@ -48,6 +52,10 @@ class CannedService {
   void Trickle(const std::string& path);
   // Runs on the server's thread before the reply to path is sent.
   void BeforeReply(const std::string& path, std::function<void()> action);
+  // Requests for path are read and counted but wait unanswered until Release(path) or
+  // Stop(): a service that has gone silent.
+  void Hold(const std::string& path);
+  void Release(const std::string& path);
 
   std::vector<Received> AllReceived() const;
   std::vector<Received> RequestsTo(const std::string& path) const;
@@ -63,12 +71,17 @@ class CannedService {
 
   httplib::Server server_;
   std::thread thread_;
+  std::atomic<bool> listenEnded_{false};
   int port_ = 0;
   mutable std::mutex mutex_;
   std::map<std::string, std::string> replies_;
   std::map<std::string, std::map<std::pair<std::string, std::string>, std::string>> conditional_;
   std::map<std::string, std::function<void()>> actions_;
   std::set<std::string> trickled_;
+  std::map<std::string, int> failures_;
+  std::set<std::string> held_;
+  std::condition_variable heldChanged_;
+  bool stopping_ = false;
   bool hasDefault_ = false;
   std::string default_;
   std::vector<Received> received_;
