@@ -28,7 +28,7 @@ std::string ChannelSearchList(ServletCall& call) {
       "AND (name LIKE ?5 ESCAPE '\\' OR description LIKE ?5 ESCAPE '\\')";
   static const std::string countSql = std::string("SELECT COUNT(*)") + kFilter;
   static const std::string pageSql =
-      std::string("SELECT id, name, description") + kFilter + " ORDER BY name, id LIMIT ?6 OFFSET ?7";
+      std::string("SELECT id, name, description, page") + kFilter + " ORDER BY name, id LIMIT ?6 OFFSET ?7";
 
   auto counter = call.db.prepare(countSql.c_str());
   counter.with(anyCategory, category, anyState, state, pattern);
@@ -40,7 +40,7 @@ std::string ChannelSearchList(ServletCall& call) {
   RecordWriter out;
   while (rows.next()) {
     const std::string id = rows.text(0);
-    out.field(id).field(rows.text(1)).field(call.link("/web/station/" + id + ".htm"))
+    out.field(id).field(rows.text(1)).field(PageLink(call, "/web/station/" + id + ".htm", rows.text(3)))
         .field(rows.text(2)).field(page->number).field(page->total);
     out.endRecord();
   }

@@ -98,7 +98,7 @@ std::string FrontList(ServletCall& call) {
 std::string ChannelList(ServletCall& call) {
   const auto station = call.params.number("channel_id");
   if (!station) return Reply(code::kBadParameters);
-  auto info = call.db.prepare("SELECT id, name, description, icon FROM stations WHERE id = ?");
+  auto info = call.db.prepare("SELECT id, name, description, icon, page FROM stations WHERE id = ?");
   info.with(*station);
   if (!info.next()) return Reply(code::kNotFound);
 
@@ -113,9 +113,9 @@ std::string ChannelList(ServletCall& call) {
 
   RecordWriter out;
   const std::string id = info.text(0);
+  const std::string stationPage = PageLink(call, "/web/station/" + id + ".htm", info.text(4));
   out.field(id).field(info.text(3)).field("v").field("").field("").field(info.text(1))
-      .field(call.link("/web/station/" + id + ".htm")).field(info.text(1))
-      .field(call.link("/web/station/" + id + ".htm")).field(" ").field("")
+      .field(stationPage).field(info.text(1)).field(stationPage).field(" ").field("")
       .field(info.text(2)).field("0").field("s").field("o").field("").field(0)
       .field(page->number).field(page->total);
   out.endRecord();

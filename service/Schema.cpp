@@ -1,5 +1,7 @@
 #include "Schema.h"
 
+#include <string>
+
 #include "Database.h"
 
 namespace velomira::service {
@@ -141,6 +143,11 @@ CREATE TABLE IF NOT EXISTS member_logins (
   last_seen_utc INTEGER NOT NULL,
   PRIMARY KEY (member_id, address)
 );
+CREATE TABLE IF NOT EXISTS xmltv_files (
+  name TEXT PRIMARY KEY,
+  size INTEGER NOT NULL,
+  modified INTEGER NOT NULL
+);
 CREATE TABLE IF NOT EXISTS pending_passwords (
   member_id TEXT PRIMARY KEY COLLATE NOCASE,
   password_hash TEXT NOT NULL,
@@ -148,8 +155,47 @@ CREATE TABLE IF NOT EXISTS pending_passwords (
 );
 )SQL";
 
+struct AddedColumn {
+  const char* table;
+  const char* column;
+  const char* definition;
+};
+
+// Columns that came with imported listings; databases made before get them
+// when opened. xmltv_key is a station's id in its listings, page the web
+// page a listing names for a station or program.
+constexpr AddedColumn kAddedColumns[] = {
+    {"stations", "xmltv_key", "TEXT"},
+    {"stations", "page", "TEXT NOT NULL DEFAULT ''"},
+    {"programs", "page", "TEXT NOT NULL DEFAULT ''"},
+};
+
+constexpr const char* kAddedIndexes = R"SQL(
+CREATE UNIQUE INDEX IF NOT EXISTS stations_by_xmltv_key ON stations (xmltv_key)
+  WHERE xmltv_key IS NOT NULL;
+)SQL";
+
+bool HasColumn(Connection& connection, const AddedColumn& added) {
+  auto present = connection.prepare("SELECT COUNT(*) FROM pragma_table_info(?) WHERE name = ?");
+  present.with(added.table, added.column);
+  return present.next() && present.integer(0) > 0;
+}
+
+void AddMissingColumns(Connection& connection) {
+  for (const auto& added : kAddedColumns) {
+    if (HasColumn(connection, added)) continue;
+    const std::string sql = std::string("ALTER TABLE ") + added.table + " ADD COLUMN " +
+                            added.column + " " + added.definition;
+    connection.exec(sql.c_str());
+  }
+}
+
 }  // namespace
 
-void CreateSchema(Connection& connection) { connection.exec(kSchema); }
+void CreateSchema(Connection& connection) {
+  connection.exec(kSchema);
+  AddMissingColumns(connection);
+  connection.exec(kAddedIndexes);
+}
 
 }  // namespace velomira::service

@@ -10,8 +10,11 @@
 #include "Seed.h"
 #include "Service.h"
 #include "ServiceOptions.h"
+#include "XmltvCommand.h"
 
 namespace {
+
+constexpr const char* kDefaultCategoryMap = "xmltv-categories.map";
 
 std::filesystem::path ProgramFolder(const char* argv0) {
   std::error_code error;
@@ -46,7 +49,8 @@ int main(int argc, char** argv) {
   try {
     ServiceConfig config;
     config.dataDir = options->dataDir;
-    config.assetDir = ProgramFolder(argv[0]) / "service-assets";
+    const std::filesystem::path programFolder = ProgramFolder(argv[0]);
+    config.assetDir = programFolder / "service-assets";
     config.log = &std::cout;
     config.supportAddress = options->supportAddress;
     config.storageCap = options->storageCapMb * 1024 * 1024;
@@ -61,6 +65,12 @@ int main(int argc, char** argv) {
       } else {
         std::cout << "the database already holds a guide; not seeded" << std::endl;
       }
+    }
+    if (!options->importXmltv.empty()) {
+      XmltvCommand command{options->importXmltv, options->categoryMap, options->timeZoneMinutes,
+                           service.config().clock()};
+      if (command.categoryMap.empty()) command.categoryMap = programFolder / kDefaultCategoryMap;
+      return RunXmltvImport(service.database(), command, std::cout, std::cerr);
     }
     const int renewed = RenewSampleGuide(service.database(), service.config().clock());
     if (renewed > 0) std::cout << "sample guide extended by " << renewed << " days" << std::endl;
