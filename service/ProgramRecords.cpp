@@ -15,8 +15,10 @@ namespace {
 
 enum Column {
   kId, kIcon, kMedia, kStart, kEnd, kPlayTime, kInput, kTitle, kStationName, kStationId,
-  kSecondName, kDescription, kBanner, kKind, kSchedule, kWeekdays, kRegularNo, kPage, kStationPage
+  kSecondName, kDescription, kBanner, kKind, kSchedule, kWeekdays, kRegularNo, kPage, kStationPage,
+  kColumnCount
 };
+static_assert(kColumnCount == kProgramColumnCount);
 
 }  // namespace
 

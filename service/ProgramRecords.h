@@ -14,6 +14,7 @@ namespace velomira::service {
 // Columns every program query selects first, in this order (programs as p,
 // stations as s).
 extern const char* const kProgramColumns;
+inline constexpr int kProgramColumnCount = 19;
 extern const char* const kProgramSource;  // "programs p JOIN stations s ..."
 
 // The page a listing named for a program or station, else the service's own

@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <libxml/parser.h>
-#include <libxml/parserInternals.h>
 #include <libxml/xmlreader.h>
 #include <unistd.h>
 
@@ -28,18 +27,22 @@ using ErrorRecord = const xmlError*;
 using ErrorRecord = xmlErrorPtr;
 #endif
 
-// The failure of the read in progress on this thread, for the entity loader,
-// which libxml2 calls without our context.
-thread_local std::optional<XmltvFailure>* tCurrentFailure = nullptr;
+// The read in progress on this thread, for the entity loader, which libxml2
+// calls without our context.
+struct ReadInProgress {
+  xmlTextReaderPtr reader;
+  std::optional<XmltvFailure>* failure;
+};
+thread_local ReadInProgress* tCurrentRead = nullptr;
 
 void Note(std::optional<XmltvFailure>& failure, int line, std::string reason) {
   if (!failure) failure = XmltvFailure{line, std::move(reason)};
 }
 
-xmlParserInputPtr RefuseExternalEntity(const char* url, const char*, xmlParserCtxtPtr context) {
-  if (tCurrentFailure) {
-    const int line = context && context->input ? context->input->line : 0;
-    Note(*tCurrentFailure, line, std::string("external entity not loaded: ") + (url ? url : ""));
+xmlParserInputPtr RefuseExternalEntity(const char* url, const char*, xmlParserCtxtPtr) {
+  if (tCurrentRead) {
+    Note(*tCurrentRead->failure, xmlTextReaderGetParserLineNumber(tCurrentRead->reader),
+         std::string("external entity not loaded: ") + (url ? url : ""));
   }
   return nullptr;
 }
@@ -114,7 +117,12 @@ public:
   }
 
 private:
-  int line() const { return xmlTextReaderGetParserLineNumber(reader_); }
+  // The line of the node read; the parser itself may be further on.
+  int line() const {
+    const xmlNodePtr node = xmlTextReaderCurrentNode(reader_);
+    const long nodeLine = node ? xmlGetLineNo(node) : -1;
+    return nodeLine > 0 ? static_cast<int>(nodeLine) : xmlTextReaderGetParserLineNumber(reader_);
+  }
 
   std::string_view name() const {
     const xmlChar* name = xmlTextReaderConstName(reader_);
@@ -240,9 +248,10 @@ std::optional<XmltvFailure> ReadXmltv(const std::string& path, XmltvSink& sink) 
 
   std::optional<XmltvFailure> failure;
   xmlTextReaderSetStructuredErrorHandler(reader.get(), RecordError, &failure);
-  tCurrentFailure = &failure;
+  ReadInProgress read{reader.get(), &failure};
+  tCurrentRead = &read;
   struct ClearCurrent {
-    ~ClearCurrent() { tCurrentFailure = nullptr; }
+    ~ClearCurrent() { tCurrentRead = nullptr; }
   } clear;
   ListingReader(reader.get(), sink, failure).run();
   return failure;
