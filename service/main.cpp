@@ -11,6 +11,7 @@
 #include "Service.h"
 #include "ServiceOptions.h"
 #include "XmltvCommand.h"
+#include "XmltvFolder.h"
 
 namespace {
 
@@ -66,12 +67,11 @@ int main(int argc, char** argv) {
         std::cout << "the database already holds a guide; not seeded" << std::endl;
       }
     }
-    if (!options->importXmltv.empty()) {
-      XmltvCommand command{options->importXmltv, options->categoryMap, options->timeZoneMinutes,
-                           service.config().clock()};
-      if (command.categoryMap.empty()) command.categoryMap = programFolder / kDefaultCategoryMap;
-      return RunXmltvImport(service.database(), command, std::cout, std::cerr);
-    }
+    XmltvCommand xmltv{options->importXmltv, options->categoryMap, options->timeZoneMinutes,
+                       service.config().clock()};
+    if (xmltv.categoryMap.empty()) xmltv.categoryMap = programFolder / kDefaultCategoryMap;
+    if (!xmltv.file.empty()) return RunXmltvImport(service.database(), xmltv, std::cout, std::cerr);
+    ImportXmltvFolder(service.database(), options->dataDir / "xmltv", xmltv, std::cout, std::cerr);
     const int renewed = RenewSampleGuide(service.database(), service.config().clock());
     if (renewed > 0) std::cout << "sample guide extended by " << renewed << " days" << std::endl;
     const int port = service.bind(options->bind, options->port);

@@ -22,27 +22,34 @@ constexpr const char* kValidator = "/usr/bin/tv_validate_file";
 // tv_validate_file's exit status for file, checked against the DTD installed
 // with it (never fetched from the network).
 int Validate(const std::filesystem::path& file) {
-  std::vector<std::string> environment{"XMLTV_SUPPLEMENT=/usr/share/xmltv"};
+  return RunProgram({kValidator, file.string()}, "/dev/null", "/dev/null",
+                    {"XMLTV_SUPPLEMENT=/usr/share/xmltv"});
+}
+
+}  // namespace
+
+int RunProgram(std::vector<std::string> args, const std::filesystem::path& input,
+               const std::filesystem::path& output, std::vector<std::string> environment) {
   for (char** entry = environ; *entry; ++entry) environment.emplace_back(*entry);
-  std::vector<char*> envp;
+  std::vector<char*> argv, envp;
+  for (auto& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
   for (auto& entry : environment) envp.push_back(entry.data());
   envp.push_back(nullptr);
-  std::string program = kValidator, path = file.string();
-  char* argv[] = {program.data(), path.data(), nullptr};
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
   pid_t child = 0;
-  const int spawned = posix_spawn(&child, kValidator, &actions, nullptr, argv, envp.data());
+  const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) return -1;
   int status = 0;
   waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
-
-}  // namespace
 
 std::string Listing(const std::string& body, const std::string& encoding) {
   return "<?xml version=\"1.0\" encoding=\"" + encoding +

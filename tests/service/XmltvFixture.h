@@ -16,6 +16,11 @@ namespace velomira::service::test {
 
 inline constexpr std::int64_t kJune1 = 1780272000;  // 2026-06-01 00:00 UTC
 
+// Runs args[0] with standard input from input and its output (both streams)
+// into output; the exit status, -1 when it did not run or exit.
+int RunProgram(std::vector<std::string> args, const std::filesystem::path& input,
+               const std::filesystem::path& output, std::vector<std::string> environment = {});
+
 // An XMLTV document around body (channels and programmes).
 std::string Listing(const std::string& body, const std::string& encoding = "UTF-8");
 
