@@ -142,6 +142,8 @@ std::vector<NamedQuery> IndexedQueries() {
           {"daily page", &DailyPage()},
           {"search count", &SearchCount(true)},
           {"search page", &SearchPage(true)},
+          {"search count, time window", &SearchCount(false)},
+          {"search page, time window", &SearchPage(false)},
           {"station count", &StationCount(true)},
           {"station page", &StationPage(true)}};
 }

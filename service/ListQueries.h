@@ -16,7 +16,8 @@ const std::string& ChannelPage();     // station, now, limit, offset
 const std::string& DailyCount();      // category, from, to
 const std::string& DailyPage();       // category, from, to, limit, offset
 // Keyword searches: through the text index (keyword from SearchMatch), or,
-// for keywords the index cannot serve, through LIKE (keyword from LikeContains).
+// within a time window and for keywords the index cannot serve, through LIKE
+// on the programs of the window (keyword from LikeContains).
 const std::string& SearchCount(bool indexed);  // category or 0, from, to, keyword, station LIKE pattern
 const std::string& SearchPage(bool indexed);   // the same, limit, offset
 const std::string& StationCount(bool indexed);  // any category, category, any state, state, keyword

@@ -60,7 +60,9 @@ CREATE TABLE IF NOT EXISTS programs (
   regular_no INTEGER NOT NULL DEFAULT 0
 );
 CREATE INDEX IF NOT EXISTS programs_by_category ON programs (category, start_utc);
-CREATE INDEX IF NOT EXISTS programs_by_station ON programs (station_id, start_utc);
+-- With the end, a station's count of what is still to come needs no table row.
+DROP INDEX IF EXISTS programs_by_station;
+CREATE INDEX IF NOT EXISTS programs_by_station_time ON programs (station_id, start_utc, end_utc);
 CREATE INDEX IF NOT EXISTS programs_by_series ON programs (regular_no, start_utc);
 -- The longest program bounds how far back a program still on the air can
 -- have started: the lists of what is still to come search from there.
