@@ -15,7 +15,6 @@ namespace {
 constexpr std::size_t kMaxName = 100;
 constexpr std::size_t kMaxTitle = 255;
 constexpr std::size_t kMaxDescription = 4000;
-constexpr std::int64_t kHour = 3600;
 constexpr int kMaxWarnings = 20;
 
 // Programmes are gathered here first: their ends depend on the programme that
