@@ -1,6 +1,7 @@
 // XMLTV listings imported as the command line does, checked through the
 // servlets' replies.
 #include "MemberLogins.h"
+#include "Seed.h"
 #include "XmltvFixture.h"
 
 namespace velomira::service::test {
@@ -163,6 +164,23 @@ TEST_F(XmltvTest, ImportedProgramsAreInTheDailyAndSearchLists) {
   const auto found = servlet("GetProgramList?mode=search&cate1=0&keywd=garden&se_time=all").records();
   ASSERT_EQ(found.size(), 1u);
   EXPECT_EQ(found[0][kTitle], "Garden Hour");
+}
+
+TEST_F(XmltvTest, AnImportAddsToTheSampleGuide) {
+  const auto seeded = SeedSampleGuide(service_->database(), kJune1);
+  ASSERT_TRUE(seeded.seeded);
+  const std::string body =
+      kOneChannel + Programme("one.example", "20260601100000 +0000", "20260601110000 +0000",
+                              Title("Imported") + "  <category>Weather</category>\n");
+  ASSERT_EQ(importText(Listing(body)).status, 0);
+  EXPECT_EQ(servlet("ChannelSearchList?cate1=all&loc=all&keywd=").records().front().back(), "3");  // 41 stations
+  EXPECT_EQ(programs(stations("Eins")[0][0])[0][kTitle], "Imported");
+  // The sample guide's own sub-category "Weather" of News takes the program.
+  bool found = false;
+  for (const auto& record : servlet("GetProgramList?mode=front&cate1=1&sub=4").records()) {
+    found = found || record[kTitle] == "Imported";
+  }
+  EXPECT_TRUE(found);
 }
 
 TEST_F(XmltvTest, ReimportReplacesTheFilesRangeAndKeepsPresetsOfProgramsStillListed) {
