@@ -18,7 +18,8 @@ std::vector<FileState> ListingFiles(const std::filesystem::path& folder) {
   std::vector<FileState> files;
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    if (!entry.is_regular_file(error)) continue;
+    // Hidden files are editors' and downloaders' work in progress.
+    if (!entry.is_regular_file(error) || entry.path().filename().string().starts_with(".")) continue;
     const auto size = entry.file_size(error);
     if (error) continue;
     const auto modified = entry.last_write_time(error);
