@@ -57,10 +57,10 @@ bool WriteAll(int fd, const std::string& data) {
 
 }  // namespace
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& content) {
+bool ReplaceFileAtomically(const std::string& path, const std::string& content, bool ownerOnly) {
   struct stat existing {};
   mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : ModeForNewFile();
-  if (HoldsCredentials(path)) mode = 0600;
+  if (ownerOnly || HoldsCredentials(path)) mode = 0600;
 
   std::string temp = path + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());

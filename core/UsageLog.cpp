@@ -172,11 +172,22 @@ std::string BuildUsageLogText() {
   }
 }
 
+bool PostUsageLog(const std::string& name, const std::string& text) {
+  try {
+    return IsSuccessCode(ReplyCode(
+        HttpPostText(ServiceRoot() + "/servlet/servlet.GetLog?name=" + name + "&cnt=" + UrlEncode(text))));
+  } catch (...) {
+    return false;
+  }
+}
+
 void SendUsageLog() {
   try {
-    // A failed request is not repeated: the log is sent once per run.
-    HttpPostText(ServiceRoot() + "/servlet/servlet.GetLog?name=" + UsageLogName() +
-                 "&cnt=" + UrlEncode(BuildUsageLogText()));
+    const std::string name = UsageLogName();
+    const std::string text = BuildUsageLogText();
+    // Once an older log fails the service is most likely away: this one waits behind
+    // it rather than costing the exit a second wait.
+    if (!SendUnsentUsageLogs() || !PostUsageLog(name, text)) KeepUnsentUsageLog(name, text);
   } catch (...) {
   }
 }

@@ -38,8 +38,9 @@ std::string SupportMailbox();  // velomira.Ini [SERVICE] MAIL, "support@velomira
 std::string VersionLabel(int version);  // "version-1.05"; empty when the label stays as designed
 
 // Replaces path with content through a sibling temporary file and a rename; keeps the
-// old file's mode; "user.ini" and "proxy.ini" (any case) are always owner-only (0600).
-bool ReplaceFileAtomically(const std::string& path, const std::string& content);
+// old file's mode; "user.ini" and "proxy.ini" (any case), and any file when ownerOnly
+// is set, are always owner-only (0600).
+bool ReplaceFileAtomically(const std::string& path, const std::string& content, bool ownerOnly = false);
 
 // Lookup files: written with CR LF through a temporary sibling and a rename (a reader
 // never sees half a file); read with CR LF or LF. A missing file reads as no lines.
@@ -120,7 +121,19 @@ void StartUsageRecord();  // user ID and login time, at main window creation
 void StopUsageRecord();   // logout time, in the exit procedure
 std::string UsageLogName();   // logout time without its comma + MemberId + ".log"
 std::string BuildUsageLogText();  // the lines joined by CR LF
+// Sends the logs earlier runs could not deliver, then this run's; what the service did
+// not take waits for the next exit.
 void SendUsageLog();
+// One servlet.GetLog request; true when the service answered with a success code.
+bool PostUsageLog(const std::string& name, const std::string& text);
+
+// Logs the service did not take wait in DataDir + "UnsentLogs/", one owner-only file
+// each, at most UnsentUsageLogLimit of them (the oldest are dropped).
+inline constexpr std::size_t UnsentUsageLogLimit = 30;
+void KeepUnsentUsageLog(const std::string& name, const std::string& text);
+// Sends the waiting logs oldest first, removing each the service took; stops at the
+// first one it did not take. False when one was not taken.
+bool SendUnsentUsageLogs();
 
 // ---- Archives ------------------------------------------------------------------------
 

@@ -7,6 +7,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/build.sh" Velomira VelomiraMain velomira-service velomira_skin
 data="$root/build/service-data"
 mkdir -p "$data"
+# The client installs only update packages signed with this service's key.
+key=$("$root/build/bin/velomira-service" --data "$data" --print-update-key)
+if [[ ! $key =~ ^[0-9a-f]{64}$ ]]; then
+  echo "The service printed no update signing key." >&2
+  exit 1
+fi
+bash "$root/scripts/set-ini-value.sh" "$root/build/app/velomira.Ini" UPDATE KEY "$key"
 seed=()
 [ -f "$data/velomira.db" ] || seed=(--seed)
 "$root/build/bin/velomira-service" --data "$data" "${seed[@]}" >"$root/build/service.log" 2>&1 &

@@ -107,7 +107,11 @@ std::string LikeContains(std::string_view keyword) {
 std::optional<std::int64_t> ParseNumber(std::string_view text) {
   std::string trimmed = Trim(text);
   std::string_view digits = trimmed;
-  if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+  // One sign only: from_chars would take the "-" of "+-5" as a second one.
+  if (digits.starts_with("+")) {
+    digits.remove_prefix(1);
+    if (digits.starts_with("-")) return std::nullopt;
+  }
   if (digits.empty() || digits.size() > 18) return std::nullopt;
   std::int64_t value = 0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);

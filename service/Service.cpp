@@ -94,10 +94,8 @@ private:
     if (StartsWith(path, kPicture) && path.size() > kPicture.size()) {
       return Picture(path.substr(kPicture.size()));
     }
-    if (path == "/down/app/VelomiraMain.zip") {
-      return SendFile(ResolveInside(owner_.config_.dataDir / "app", "VelomiraMain.zip"),
-                      "application/zip");
-    }
+    if (path == "/down/app/VelomiraMain.zip") return SendFile(UpdatePackage(), "application/zip");
+    if (path == "/down/app/VelomiraMain.zip.sig") return UpdateSignature();
     if (path == "/web" || StartsWith(path, "/web/")) return Web(path.substr(4));
     return NotFound();
   }
@@ -121,6 +119,18 @@ private:
       body = servlet->bare ? std::string() : Reply(code::kServiceError);
     }
     return Text(std::move(body));
+  }
+
+  std::optional<std::filesystem::path> UpdatePackage() const {
+    return ResolveInside(owner_.config_.dataDir / "app", "VelomiraMain.zip");
+  }
+
+  // 64 raw bytes: the detached Ed25519 signature of the package as it is now.
+  HttpAnswer UpdateSignature() {
+    const auto package = UpdatePackage();
+    auto signature = package ? owner_.signer_.signatureOf(*package) : std::nullopt;
+    if (!signature) return NotFound();
+    return HttpAnswer{200, std::move(*signature), "application/octet-stream"};
   }
 
   static HttpAnswer Text(std::string body) { return HttpAnswer{200, std::move(body), kTextType}; }
@@ -169,7 +179,8 @@ private:
 VelomiraService::VelomiraService(ServiceConfig config)
     : config_(WithDefaults(std::move(config))),
       database_(config_.dataDir / "velomira.db"),
-      log_(config_.log) {
+      log_(config_.log),
+      signer_(LoadOrCreateUpdateKey(config_.dataDir)) {
   RegisterMemberServlets(servlets_);
   RegisterProgramListServlet(servlets_);
   RegisterChannelServlets(servlets_);

@@ -7,6 +7,7 @@
 #include "HttpServer.h"
 #include "RequestGuard.h"
 #include "Servlet.h"
+#include "UpdateSigning.h"
 
 namespace velomira::service {
 
@@ -15,7 +16,7 @@ HttpLimits ServiceHttpLimits();
 
 class VelomiraService {
 public:
-  // Opens (creating when missing) dataDir/velomira.db.
+  // Opens (creating when missing) dataDir/velomira.db and the update signing key.
   explicit VelomiraService(ServiceConfig config);
   ~VelomiraService();
   VelomiraService(const VelomiraService&) = delete;
@@ -23,6 +24,8 @@ public:
 
   Database& database() { return database_; }
   const ServiceConfig& config() const { return config_; }
+  // The public key clients check update packages with, in hex.
+  std::string updateKeyHex() const { return signer_.publicKeyHex(); }
 
   // Binds to host and port (0 picks a free one); the bound port, or -1.
   int bind(const std::string& host, int port);
@@ -36,6 +39,7 @@ private:
   ServiceConfig config_;
   Database database_;
   RequestLog log_;
+  PackageSigner signer_;
   ServletTable servlets_;
   RequestGuard guard_;
   std::unique_ptr<Routes> routes_;

@@ -10,6 +10,7 @@ const char* const kServiceUsage =
     "                        [--support ADDRESS] [--store-mb N]\n"
     "       velomira-service [--data DIR] --import-xmltv FILE|- [--category-map FILE]\n"
     "                        [--time-zone +HHMM]\n"
+    "       velomira-service [--data DIR] --print-update-key\n"
     "  --bind ADDRESS  address to listen on (default 127.0.0.1)\n"
     "  --port PORT     port to listen on (default 8470; 0 picks a free port)\n"
     "  --data DIR      folder of velomira.db, img/, app/, outbox/ and xmltv/ (listings\n"
@@ -20,7 +21,9 @@ const char* const kServiceUsage =
     "  --import-xmltv FILE  import XMLTV listings (- reads standard input) and exit\n"
     "  --category-map FILE  listing categories to guide categories (default\n"
     "                  xmltv-categories.map beside the program)\n"
-    "  --time-zone +HHMM  zone of listing times that name none (default +0000)\n";
+    "  --time-zone +HHMM  zone of listing times that name none (default +0000)\n"
+    "  --print-update-key  print the public key of the update signature in hex (made on\n"
+    "                  first use in DIR) and exit\n";
 
 std::optional<ServiceOptions> ParseServiceOptions(const std::vector<std::string>& args,
                                                   std::string& error) {
@@ -30,6 +33,8 @@ std::optional<ServiceOptions> ParseServiceOptions(const std::vector<std::string>
     const bool hasValue = i + 1 < args.size();
     if (arg == "--seed") {
       options.seed = true;
+    } else if (arg == "--print-update-key") {
+      options.printUpdateKey = true;
     } else if (arg == "--bind" && hasValue) {
       options.bind = args[++i];
     } else if (arg == "--data" && hasValue) {

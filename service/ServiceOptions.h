@@ -18,6 +18,7 @@ struct ServiceOptions {
   std::string importXmltv;                // a file, or "-" for standard input
   std::filesystem::path categoryMap;      // empty: the one beside the program
   int timeZoneMinutes = 0;                // listing times without a zone
+  bool printUpdateKey = false;
 };
 
 // Nothing (and a message in error) when the arguments are not understood.

@@ -10,6 +10,7 @@
 #include "Seed.h"
 #include "Service.h"
 #include "ServiceOptions.h"
+#include "UpdateSigning.h"
 #include "XmltvCommand.h"
 #include "XmltvFolder.h"
 
@@ -46,8 +47,13 @@ int main(int argc, char** argv) {
     std::cerr << "cannot initialise libsodium\n";
     return 1;
   }
-  RaiseDescriptorLimit();
   try {
+    if (options->printUpdateKey) {
+      std::filesystem::create_directories(options->dataDir);
+      std::cout << PublicKeyHex(LoadOrCreateUpdateKey(options->dataDir)) << std::endl;
+      return 0;
+    }
+    RaiseDescriptorLimit();
     ServiceConfig config;
     config.dataDir = options->dataDir;
     const std::filesystem::path programFolder = ProgramFolder(argv[0]);
@@ -56,6 +62,7 @@ int main(int argc, char** argv) {
     config.supportAddress = options->supportAddress;
     config.storageCap = options->storageCapMb * 1024 * 1024;
     VelomiraService service(config);
+    std::cout << "update signing key: " << service.updateKeyHex() << std::endl;
     if (options->seed) {
       const SeedSummary summary = SeedSampleGuide(service.database(), service.config().clock());
       if (summary.seeded) {

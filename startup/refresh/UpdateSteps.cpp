@@ -1,6 +1,9 @@
 // The member's presets and the update package.
+#include <cstdio>
+
 #include "RefreshData.h"
 #include "RefreshSteps.h"
+#include "core/UpdateSignature.h"
 
 namespace velomira::refresh {
 
@@ -9,11 +12,19 @@ void RefreshPresets() { LoadPresetList(); }
 void RefreshUpdatePackage() {
   ClientState& state = State();
   if (!state.UpdateAvailable) return;
+  // Without the service's signing key no package can be trusted, so none is fetched.
+  const std::string key = IniFile(state.MainIniPath).ReadString("UPDATE", "KEY", "");
+  if (!IsUpdateKey(key)) return;
+  const std::string packageUrl = ServiceRoot() + "/down/app/VelomiraMain.zip";
   const std::string package = ResolvePathForWrite(state.TempDir + "VelomiraMain.zip");
-  if (!HttpGetFile(ServiceRoot() + "/down/app/VelomiraMain.zip", package)) return;
+  if (!HttpGetFile(packageUrl, package)) return;
   if (!FileExistsAnyCase(package)) return;
+  if (!PackageSignatureValid(package, HttpGetStream(packageUrl + ".sig"), key)) {
+    std::remove(package.c_str());
+    return;
+  }
   // The version is recorded only once the new program waits for the launcher, so a
-  // broken package is fetched again at the next run.
+  // broken or unsigned package is fetched again at the next run.
   if (ExtractAll(package, state.TempDir) && FileExistsAnyCase(state.TempDir + "Velomiramain"))
     IniFile(state.MainIniPath).WriteInteger("VERSION", "VER", state.LocalVersion);
 }

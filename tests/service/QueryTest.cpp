@@ -34,8 +34,19 @@ TEST(QueryParamsTest, FirstOccurrenceRawAndNumbers) {
   EXPECT_TRUE(params.has("e"));
   EXPECT_TRUE(params.has("flag"));
   EXPECT_FALSE(params.has("missing"));
-  EXPECT_EQ(ParseNumber(" -5 "), -5);
-  EXPECT_FALSE(ParseNumber("99999999999999999999"));
+}
+
+TEST(ParseNumberTest, OneOptionalSignAndDigits) {
+  const struct {
+    const char* text;
+    std::optional<std::int64_t> number;
+  } cases[] = {
+      {" -5 ", -5}, {"+17", 17}, {"\t42\r\n", 42}, {"0", 0},
+      {"+-5", std::nullopt}, {"-+5", std::nullopt}, {"--5", std::nullopt}, {"++5", std::nullopt},
+      {"+", std::nullopt}, {"-", std::nullopt}, {"", std::nullopt}, {"1e5", std::nullopt},
+      {"5 5", std::nullopt}, {"99999999999999999999", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseNumber(c.text), c.number) << c.text;
 }
 
 TEST(FramingTest, HeaderIsCodeThenBlanksToThirtyTwo) {

@@ -2,8 +2,11 @@
 #include <atomic>
 #include <condition_variable>
 #include <filesystem>
+#include <optional>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
+#include <sodium.h>
 
 #include "TDownLoad.h"
 #include "ZipBuilder.h"
@@ -29,6 +32,29 @@ std::string Records(std::initializer_list<std::string> records) {
 }
 
 const std::string Servlet = "/servlet/servlet.";
+const std::string PackagePath = "/down/app/VelomiraMain.zip";
+const std::string SignaturePath = PackagePath + ".sig";
+
+// An Ed25519 key pair standing in for the service's update signing key.
+struct SigningKeys {
+  unsigned char Public[crypto_sign_PUBLICKEYBYTES];
+  unsigned char Secret[crypto_sign_SECRETKEYBYTES];
+
+  SigningKeys() {
+    if (sodium_init() < 0) throw std::runtime_error("libsodium");
+    crypto_sign_keypair(Public, Secret);
+  }
+  std::string PublicHex() const {
+    char hex[2 * crypto_sign_PUBLICKEYBYTES + 1];
+    return sodium_bin2hex(hex, sizeof hex, Public, sizeof Public);
+  }
+  std::string Sign(const std::string& bytes) const {
+    std::string signature(crypto_sign_BYTES, '\0');
+    crypto_sign_detached(reinterpret_cast<unsigned char*>(signature.data()), nullptr,
+                         reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), Secret);
+    return signature;
+  }
+};
 
 class RefreshTest : public testing::Test {
  protected:
@@ -38,8 +64,26 @@ class RefreshTest : public testing::Test {
     State().ProgramDir = folder.Path();
     State().MemberId = "demo";
     LoadSettingsPaths();
+    IniFile(State().MainIniPath).WriteString("UPDATE", "KEY", keys.PublicHex());
     CannedReplies();
   }
+
+  // Announces version 106 with this package and signature (none: no signature served).
+  void OfferUpdate(const std::string& package, const std::optional<std::string>& signature) {
+    service.Reply(Servlet + "a_var", Fields({"12", "7", "30", "106", "3", "4"}));
+    service.Reply(PackagePath, package);
+    if (signature)
+      service.Reply(SignaturePath, *signature);
+    else
+      service.Forget(SignaturePath);
+  }
+
+  std::string ProgramPackage() const {
+    ZipBuilder(folder.Path() + "package.zip").File("VelomiraMain", "new program", 0755).Close();
+    return folder.Read("package.zip");
+  }
+
+  int RecordedVersion() const { return IniFile(State().MainIniPath).ReadInteger("VERSION", "VER", 0); }
 
   void CannedReplies() {
     service.Reply(Servlet + "a_SubCtgr",
@@ -75,6 +119,7 @@ class RefreshTest : public testing::Test {
 
   CannedService service;
   TempFolder folder;
+  SigningKeys keys;
 };
 
 TEST_F(RefreshTest, WritesLookupFilesAndPublishesLists) {
@@ -164,28 +209,75 @@ TEST_F(RefreshTest, SameVersionFetchesNoPackage) {
   EXPECT_EQ(IniFile(State().MainIniPath).ReadInteger("VERSION", "VER", 0), 105);
 }
 
-TEST_F(RefreshTest, NewerVersionUnpacksTheProgramThenRecordsTheVersion) {
-  service.Reply(Servlet + "a_var", Fields({"12", "7", "30", "106", "3", "4"}));
-  const std::string zip = folder.Path() + "package.zip";
-  ZipBuilder(zip).File("VelomiraMain", "new program", 0755).Close();
-  service.Reply("/down/app/VelomiraMain.zip", folder.Read("package.zip"));
+TEST_F(RefreshTest, NewerVersionUnpacksTheSignedProgramThenRecordsTheVersion) {
+  const std::string package = ProgramPackage();
+  OfferUpdate(package, keys.Sign(package));
   RunRefresh();
   EXPECT_TRUE(State().UpdateAvailable);
   EXPECT_EQ(State().LocalVersion, 106);
   EXPECT_EQ(folder.Read("Temp/VelomiraMain"), "new program");
   EXPECT_EQ(folder.Mode("Temp/VelomiraMain"), 0755u);
-  EXPECT_EQ(IniFile(State().MainIniPath).ReadInteger("VERSION", "VER", 0), 106);
+  EXPECT_EQ(RecordedVersion(), 106);
 }
 
 TEST_F(RefreshTest, BrokenOrFailedPackageLeavesTheVersionForARetry) {
-  service.Reply(Servlet + "a_var", Fields({"12", "7", "30", "106", "3", "4"}));
-  // Not a zip, an empty download, and a zip without the program.
+  // Not a zip, an empty download, and a zip without the program; each properly signed.
   ZipBuilder(folder.Path() + "other.zip").File("readme.txt", "no program").Close();
   for (const std::string& package : {std::string("not a zip"), std::string(), folder.Read("other.zip")}) {
-    service.Reply("/down/app/VelomiraMain.zip", package);
+    OfferUpdate(package, keys.Sign(package));
     RunRefresh();
     EXPECT_FALSE(folder.Exists("Temp/VelomiraMain"));
-    EXPECT_EQ(IniFile(State().MainIniPath).ReadInteger("VERSION", "VER", 0), 105);
+    EXPECT_EQ(RecordedVersion(), 105);
+  }
+}
+
+TEST_F(RefreshTest, PackageWithoutAValidSignatureIsDeletedUnopened) {
+  const std::string package = ProgramPackage();
+  std::string changed = package;
+  changed[changed.size() / 2] ^= 0x01;
+  const SigningKeys otherKeys;
+  const std::string signature = keys.Sign(package);
+  std::string signatureHex(2 * signature.size() + 1, '\0');
+  sodium_bin2hex(signatureHex.data(), signatureHex.size(),
+                 reinterpret_cast<const unsigned char*>(signature.data()), signature.size());
+  signatureHex.pop_back();
+  const struct {
+    const char* what;
+    std::string served;
+    std::optional<std::string> signature;
+  } cases[] = {
+      {"one byte changed", changed, signature},
+      {"no signature", package, std::nullopt},
+      {"empty signature", package, std::string()},
+      {"signature cut short", package, signature.substr(0, 63)},
+      {"signed with another key", package, otherKeys.Sign(package)},
+      {"signature in hex", package, signatureHex},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    service.ClearRequests();
+    OfferUpdate(c.served, c.signature);
+    RunRefresh();
+    EXPECT_EQ(service.Count(PackagePath), 1);
+    EXPECT_EQ(service.Count(SignaturePath), 1);
+    EXPECT_FALSE(folder.Exists("Temp/VelomiraMain.zip"));
+    EXPECT_FALSE(folder.Exists("Temp/VelomiraMain"));
+    EXPECT_EQ(RecordedVersion(), 105);
+  }
+}
+
+TEST_F(RefreshTest, NoOrMalformedKeyRefusesUpdates) {
+  const std::string package = ProgramPackage();
+  for (const std::string& key : {std::string(), keys.PublicHex().substr(1), keys.PublicHex() + "0",
+                                "zz" + keys.PublicHex().substr(2)}) {
+    SCOPED_TRACE(key);
+    IniFile(State().MainIniPath).WriteString("UPDATE", "KEY", key);
+    OfferUpdate(package, keys.Sign(package));
+    RunRefresh();
+    EXPECT_EQ(service.Count(PackagePath), 0);
+    EXPECT_EQ(service.Count(SignaturePath), 0);
+    EXPECT_FALSE(folder.Exists("Temp/VelomiraMain"));
+    EXPECT_EQ(RecordedVersion(), 105);
   }
 }
 

@@ -43,6 +43,12 @@ void CannedService::Reply(const std::string& path, const std::string& body) {
   replies_[path] = body;
 }
 
+void CannedService::Forget(const std::string& path) {
+  std::lock_guard lock(mutex_);
+  replies_.erase(path);
+  conditional_.erase(path);
+}
+
 void CannedService::ReplyWhen(const std::string& path, const std::string& key, const std::string& value,
                               const std::string& body) {
   std::lock_guard lock(mutex_);

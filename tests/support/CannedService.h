@@ -35,6 +35,8 @@ class CannedService {
 
   // The reply to every later request for path (any query).
   void Reply(const std::string& path, const std::string& body);
+  // Drops path's reply (and conditional ones): it answers like an unknown path again.
+  void Forget(const std::string& path);
   // A reply for path that wins when the request's parameter key has this value.
   void ReplyWhen(const std::string& path, const std::string& key, const std::string& value,
                  const std::string& body);
