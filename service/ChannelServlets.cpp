@@ -2,6 +2,7 @@
 #include <string>
 
 #include "Framing.h"
+#include "ListQueries.h"
 #include "ProgramRecords.h"
 #include "ReplyCodes.h"
 #include "Servlet.h"
@@ -22,25 +23,19 @@ std::string ChannelSearchList(ServletCall& call) {
   // The client sends empty codes when its lookup files are missing.
   const std::string anyCategory = category.empty() || category == "all" ? "1" : "0";
   const std::string anyState = state.empty() || state == "all" ? "1" : "0";
-  const std::string pattern = LikeContains(keyword);
-  constexpr const char* kFilter =
-      " FROM stations WHERE (?1 = '1' OR category_code = ?2) AND (?3 = '1' OR state_code = ?4) "
-      "AND (name LIKE ?5 ESCAPE '\\' OR description LIKE ?5 ESCAPE '\\')";
-  static const std::string countSql = std::string("SELECT COUNT(*)") + kFilter;
-  static const std::string pageSql =
-      std::string("SELECT id, name, description") + kFilter + " ORDER BY name, id LIMIT ?6 OFFSET ?7";
-
-  auto counter = call.db.prepare(countSql.c_str());
-  counter.with(anyCategory, category, anyState, state, pattern);
+  const bool indexed = list_sql::IndexCanSearch(keyword);
+  const std::string match = indexed ? list_sql::SearchMatch(keyword) : LikeContains(keyword);
+  auto counter = call.db.prepare(list_sql::StationCount(indexed).c_str());
+  counter.with(anyCategory, category, anyState, state, match);
   const std::int64_t count = counter.next() ? counter.integer(0) : 0;
   const auto page = RequestedPage(call.params, count);
   if (!page) return Reply(code::kBadParameters);
-  auto rows = call.db.prepare(pageSql.c_str());
-  rows.with(anyCategory, category, anyState, state, pattern, kPageSize, page->offset());
+  auto rows = call.db.prepare(list_sql::StationPage(indexed).c_str());
+  rows.with(anyCategory, category, anyState, state, match, kPageSize, page->offset());
   RecordWriter out;
   while (rows.next()) {
     const std::string id = rows.text(0);
-    out.field(id).field(rows.text(1)).field(call.link("/web/station/" + id + ".htm"))
+    out.field(id).field(rows.text(1)).field(PageLink(call, "/web/station/" + id + ".htm", rows.text(3)))
         .field(rows.text(2)).field(page->number).field(page->total);
     out.endRecord();
   }

@@ -90,7 +90,7 @@ std::string TuningValues(ServletCall& call) {
 }
 
 std::string Icons(ServletCall& call) {
-  auto rows = call.db.prepare("SELECT DISTINCT icon FROM stations ORDER BY icon");
+  auto rows = call.db.prepare("SELECT DISTINCT icon FROM stations WHERE icon <> '' ORDER BY icon");
   RecordWriter out;
   while (rows.next()) out.field(rows.text(0) + ".gif");
   out.endRecord();

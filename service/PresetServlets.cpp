@@ -27,7 +27,7 @@ const std::string& PresetSql() {
   return sql;
 }
 
-constexpr int kMarkedStartColumn = 17;
+constexpr int kMarkedStartColumn = kProgramColumnCount;
 
 std::string ListPresets(ServletCall& call, bool skipRung) {
   const std::string member = call.params.get("usr_id");

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Categories.h"
+#include "ListQueries.h"
 #include "ProgramRecords.h"
 #include "ReplyCodes.h"
 #include "Servlet.h"
@@ -15,14 +16,6 @@ namespace {
 constexpr std::int64_t kHour = 3600;
 constexpr std::int64_t kDay = 24 * kHour;
 constexpr int kMainListLength = 40;
-
-std::string Sql(const std::string& tail) {
-  return std::string("SELECT ") + kProgramColumns + " FROM " + kProgramSource + " " + tail;
-}
-
-std::string Count(const std::string& tail) {
-  return std::string("SELECT COUNT(*) FROM ") + kProgramSource + " " + tail;
-}
 
 bool MemberExists(ServletCall& call, const std::string& id) {
   auto st = call.db.prepare("SELECT 1 FROM members WHERE id = ?");
@@ -61,10 +54,7 @@ std::string MyList(ServletCall& call) {
   auto any = call.db.prepare("SELECT 1 FROM my_categories WHERE member_id = ?");
   any.with(member);
   if (!any.next()) return Reply(code::kNoOwnList);
-  static const std::string sql =
-      Sql("JOIN my_categories m ON m.category = p.category AND m.sub_code = p.sub_category "
-          "WHERE m.member_id = ?1 AND p.end_utc > ?2 ORDER BY p.start_utc, p.id LIMIT ?3");
-  auto rows = call.db.prepare(sql.c_str());
+  auto rows = call.db.prepare(list_sql::MyList().c_str());
   rows.with(member, call.now, kMainListLength);
   return WholeList(call, rows);
 }
@@ -73,10 +63,7 @@ std::string MyList(ServletCall& call) {
 std::string NewPrograms(ServletCall& call) {
   const Category* category = CategoryByNewCode(call.params.get("cate1"));
   if (!category) return Reply(code::kBadParameters);
-  static const std::string sql =
-      Sql("WHERE p.category = ?1 AND p.end_utc > ?2 AND p.input_utc <= ?2 "
-          "ORDER BY p.input_utc DESC, p.id DESC LIMIT 1");
-  auto rows = call.db.prepare(sql.c_str());
+  auto rows = call.db.prepare(list_sql::NewPrograms().c_str());
   rows.with(category->code, call.now);
   return WholeList(call, rows);
 }
@@ -86,10 +73,7 @@ std::string FrontList(ServletCall& call) {
   const auto code = call.params.number("cate1");
   const auto sub = call.params.has("sub") ? call.params.number("sub") : std::optional<std::int64_t>(0);
   if (!code || !CategoryByCode(*code) || !sub || *sub < 0) return Reply(code::kBadParameters);
-  static const std::string sql =
-      Sql("WHERE p.category = ?1 AND (?2 = 0 OR p.sub_category = ?2) AND p.end_utc > ?3 "
-          "ORDER BY p.start_utc, p.id LIMIT ?4");
-  auto rows = call.db.prepare(sql.c_str());
+  auto rows = call.db.prepare(list_sql::FrontList().c_str());
   rows.with(*code, *sub, call.now, kMainListLength);
   return WholeList(call, rows);
 }
@@ -98,14 +82,11 @@ std::string FrontList(ServletCall& call) {
 std::string ChannelList(ServletCall& call) {
   const auto station = call.params.number("channel_id");
   if (!station) return Reply(code::kBadParameters);
-  auto info = call.db.prepare("SELECT id, name, description, icon FROM stations WHERE id = ?");
+  auto info = call.db.prepare("SELECT id, name, description, icon, page FROM stations WHERE id = ?");
   info.with(*station);
   if (!info.next()) return Reply(code::kNotFound);
 
-  static const std::string filter = "WHERE p.station_id = ?1 AND p.end_utc > ?2";
-  static const std::string countSql = Count(filter);
-  static const std::string pageSql = Sql(filter + " ORDER BY p.start_utc, p.id LIMIT ?3 OFFSET ?4");
-  auto counter = call.db.prepare(countSql.c_str());
+  auto counter = call.db.prepare(list_sql::ChannelCount().c_str());
   counter.with(*station, call.now);
   const std::int64_t count = counter.next() ? counter.integer(0) : 0;
   const auto page = RequestedPage(call.params, count);
@@ -113,13 +94,13 @@ std::string ChannelList(ServletCall& call) {
 
   RecordWriter out;
   const std::string id = info.text(0);
+  const std::string stationPage = PageLink(call, "/web/station/" + id + ".htm", info.text(4));
   out.field(id).field(info.text(3)).field("v").field("").field("").field(info.text(1))
-      .field(call.link("/web/station/" + id + ".htm")).field(info.text(1))
-      .field(call.link("/web/station/" + id + ".htm")).field(" ").field("")
+      .field(stationPage).field(info.text(1)).field(stationPage).field(" ").field("")
       .field(info.text(2)).field("0").field("s").field("o").field("").field(0)
       .field(page->number).field(page->total);
   out.endRecord();
-  auto rows = call.db.prepare(pageSql.c_str());
+  auto rows = call.db.prepare(list_sql::ChannelPage().c_str());
   rows.with(*station, call.now, kPageSize, page->offset());
   while (rows.next()) WriteProgramRecord(out, rows, call, page->number, page->total);
   return Reply(code::kOk, out.text());
@@ -140,12 +121,7 @@ std::string DailyList(ServletCall& call) {
   const std::int64_t ahead = (*day - 1 - weekday + 7) % 7;
   const std::int64_t from = (memberDay + ahead) * kDay - *gmt * kHour;
 
-  static const std::string filter =
-      "WHERE p.category = ?1 AND p.start_utc >= ?2 AND p.start_utc < ?3";
-  static const std::string countSql = Count(filter);
-  static const std::string pageSql =
-      Sql(filter + " ORDER BY p.start_utc, s.name, p.id LIMIT ?4 OFFSET ?5");
-  return PagedList(call, countSql, pageSql, *code, from, from + kDay);
+  return PagedList(call, list_sql::DailyCount(), list_sql::DailyPage(), *code, from, from + kDay);
 }
 
 // Programs matching a keyword in a category (0 = all) and a time window.
@@ -170,13 +146,11 @@ std::string SearchList(ServletCall& call) {
     to = base + *hours * kHour;
     from = std::max(call.now, to - 3 * kHour);
   }
-  static const std::string filter =
-      "WHERE (?1 = 0 OR p.category = ?1) AND p.end_utc > ?2 AND p.start_utc < ?3 AND "
-      "(p.title LIKE ?4 ESCAPE '\\' OR p.description LIKE ?4 ESCAPE '\\' OR "
-      "s.name LIKE ?4 ESCAPE '\\' OR p.second_name LIKE ?4 ESCAPE '\\')";
-  static const std::string countSql = Count(filter);
-  static const std::string pageSql = Sql(filter + " ORDER BY p.start_utc, p.id LIMIT ?5 OFFSET ?6");
-  return PagedList(call, countSql, pageSql, *code, from, to, LikeContains(keyword));
+  // A time window holds few programs: reading them is quicker than the text
+  // index, which pays off for the whole guide ahead.
+  const bool indexed = time == "all" && list_sql::IndexCanSearch(keyword);
+  return PagedList(call, list_sql::SearchCount(indexed), list_sql::SearchPage(indexed), *code, from,
+                   to, list_sql::SearchMatch(keyword), LikeContains(keyword));
 }
 
 std::string GetProgramList(ServletCall& call) {

@@ -7,7 +7,7 @@ namespace velomira::service {
 const char* const kProgramColumns =
     "p.id, s.icon, p.media, p.start_utc, p.end_utc, p.play_time, p.input_utc, p.title, "
     "s.name, s.id, p.second_name, p.description, p.banner, p.kind, p.schedule, p.weekdays, "
-    "p.regular_no";
+    "p.regular_no, p.page, s.page";
 
 const char* const kProgramSource = "programs p JOIN stations s ON s.id = p.station_id";
 
@@ -15,10 +15,16 @@ namespace {
 
 enum Column {
   kId, kIcon, kMedia, kStart, kEnd, kPlayTime, kInput, kTitle, kStationName, kStationId,
-  kSecondName, kDescription, kBanner, kKind, kSchedule, kWeekdays, kRegularNo
+  kSecondName, kDescription, kBanner, kKind, kSchedule, kWeekdays, kRegularNo, kPage, kStationPage,
+  kColumnCount
 };
+static_assert(kColumnCount == kProgramColumnCount);
 
 }  // namespace
+
+std::string PageLink(const ServletCall& call, const std::string& ownPath, const std::string& page) {
+  return page.empty() ? call.link(ownPath) : page;
+}
 
 void WriteProgramRecord(RecordWriter& out, const Statement& row, const ServletCall& call,
                         int page, int pages) {
@@ -36,9 +42,9 @@ void WriteProgramRecord(RecordWriter& out, const Statement& row, const ServletCa
     out.field(ServiceTime(row.integer(kStart))).field(ServiceTime(row.integer(kEnd)));
   }
   out.field(row.text(kTitle))
-      .field(call.link("/web/program/" + id + ".htm"))
+      .field(PageLink(call, "/web/program/" + id + ".htm", row.text(kPage)))
       .field(row.text(kStationName))
-      .field(call.link("/web/station/" + row.text(kStationId) + ".htm"))
+      .field(PageLink(call, "/web/station/" + row.text(kStationId) + ".htm", row.text(kStationPage)))
       .field(secondName.empty() ? " " : secondName)
       .field(secondName.empty() ? "" : call.link("/web/host/" + id + ".htm"))
       .field(row.text(kDescription))

@@ -14,7 +14,12 @@ namespace velomira::service {
 // Columns every program query selects first, in this order (programs as p,
 // stations as s).
 extern const char* const kProgramColumns;
+inline constexpr int kProgramColumnCount = 19;
 extern const char* const kProgramSource;  // "programs p JOIN stations s ..."
+
+// The page a listing named for a program or station, else the service's own
+// page at ownPath.
+std::string PageLink(const ServletCall& call, const std::string& ownPath, const std::string& page);
 
 // Writes the row's program record; fields 17 and 18 are page and pages.
 void WriteProgramRecord(RecordWriter& out, const Statement& row, const ServletCall& call,

@@ -1,5 +1,7 @@
 #include "Schema.h"
 
+#include <string>
+
 #include "Database.h"
 
 namespace velomira::service {
@@ -58,8 +60,15 @@ CREATE TABLE IF NOT EXISTS programs (
   regular_no INTEGER NOT NULL DEFAULT 0
 );
 CREATE INDEX IF NOT EXISTS programs_by_category ON programs (category, start_utc);
-CREATE INDEX IF NOT EXISTS programs_by_station ON programs (station_id, start_utc);
+-- With the end, a station's count of what is still to come needs no table row.
+DROP INDEX IF EXISTS programs_by_station;
+CREATE INDEX IF NOT EXISTS programs_by_station_time ON programs (station_id, start_utc, end_utc);
 CREATE INDEX IF NOT EXISTS programs_by_series ON programs (regular_no, start_utc);
+-- The longest program bounds how far back a program still on the air can
+-- have started: the lists of what is still to come search from there.
+CREATE INDEX IF NOT EXISTS programs_by_length ON programs (end_utc - start_utc);
+CREATE INDEX IF NOT EXISTS programs_by_input ON programs (category, input_utc);
+CREATE INDEX IF NOT EXISTS programs_by_start ON programs (start_utc);
 CREATE TABLE IF NOT EXISTS banners (
   file TEXT PRIMARY KEY,
   windows TEXT NOT NULL,
@@ -141,6 +150,11 @@ CREATE TABLE IF NOT EXISTS member_logins (
   last_seen_utc INTEGER NOT NULL,
   PRIMARY KEY (member_id, address)
 );
+CREATE TABLE IF NOT EXISTS xmltv_files (
+  name TEXT PRIMARY KEY,
+  size INTEGER NOT NULL,
+  modified INTEGER NOT NULL
+);
 CREATE TABLE IF NOT EXISTS pending_passwords (
   member_id TEXT PRIMARY KEY COLLATE NOCASE,
   password_hash TEXT NOT NULL,
@@ -148,8 +162,93 @@ CREATE TABLE IF NOT EXISTS pending_passwords (
 );
 )SQL";
 
+struct AddedColumn {
+  const char* table;
+  const char* column;
+  const char* definition;
+};
+
+// Columns that came with imported listings; databases made before get them
+// when opened. xmltv_key is a station's id in its listings, page the web
+// page a listing names for a station or program.
+constexpr AddedColumn kAddedColumns[] = {
+    {"stations", "xmltv_key", "TEXT"},
+    {"stations", "page", "TEXT NOT NULL DEFAULT ''"},
+    {"programs", "page", "TEXT NOT NULL DEFAULT ''"},
+};
+
+constexpr const char* kAddedIndexes = R"SQL(
+CREATE UNIQUE INDEX IF NOT EXISTS stations_by_xmltv_key ON stations (xmltv_key)
+  WHERE xmltv_key IS NOT NULL;
+)SQL";
+
+bool HasColumn(Connection& connection, const AddedColumn& added) {
+  auto present = connection.prepare("SELECT COUNT(*) FROM pragma_table_info(?) WHERE name = ?");
+  present.with(added.table, added.column);
+  return present.next() && present.integer(0) > 0;
+}
+
+// Keyword searches find substrings of three characters or more through
+// trigram full-text indexes that triggers keep in step with their tables.
+constexpr const char* kTextIndexes = R"SQL(
+CREATE VIRTUAL TABLE programs_text USING fts5(
+  title, second_name, description, content='programs', content_rowid='id', tokenize='trigram');
+CREATE TRIGGER programs_text_insert AFTER INSERT ON programs BEGIN
+  INSERT INTO programs_text (rowid, title, second_name, description)
+  VALUES (new.id, new.title, new.second_name, new.description);
+END;
+CREATE TRIGGER programs_text_delete AFTER DELETE ON programs BEGIN
+  INSERT INTO programs_text (programs_text, rowid, title, second_name, description)
+  VALUES ('delete', old.id, old.title, old.second_name, old.description);
+END;
+CREATE TRIGGER programs_text_update AFTER UPDATE OF title, second_name, description ON programs BEGIN
+  INSERT INTO programs_text (programs_text, rowid, title, second_name, description)
+  VALUES ('delete', old.id, old.title, old.second_name, old.description);
+  INSERT INTO programs_text (rowid, title, second_name, description)
+  VALUES (new.id, new.title, new.second_name, new.description);
+END;
+INSERT INTO programs_text (programs_text) VALUES ('rebuild');
+CREATE VIRTUAL TABLE stations_text USING fts5(
+  name, description, content='stations', content_rowid='id', tokenize='trigram');
+CREATE TRIGGER stations_text_insert AFTER INSERT ON stations BEGIN
+  INSERT INTO stations_text (rowid, name, description) VALUES (new.id, new.name, new.description);
+END;
+CREATE TRIGGER stations_text_delete AFTER DELETE ON stations BEGIN
+  INSERT INTO stations_text (stations_text, rowid, name, description)
+  VALUES ('delete', old.id, old.name, old.description);
+END;
+CREATE TRIGGER stations_text_update AFTER UPDATE OF name, description ON stations BEGIN
+  INSERT INTO stations_text (stations_text, rowid, name, description)
+  VALUES ('delete', old.id, old.name, old.description);
+  INSERT INTO stations_text (rowid, name, description) VALUES (new.id, new.name, new.description);
+END;
+INSERT INTO stations_text (stations_text) VALUES ('rebuild');
+)SQL";
+
+bool HasTextIndexes(Connection& connection) {
+  auto present = connection.prepare("SELECT 1 FROM sqlite_master WHERE name = 'programs_text'");
+  return present.next();
+}
+
+void AddMissingColumns(Connection& connection) {
+  for (const auto& added : kAddedColumns) {
+    if (HasColumn(connection, added)) continue;
+    const std::string sql = std::string("ALTER TABLE ") + added.table + " ADD COLUMN " +
+                            added.column + " " + added.definition;
+    connection.exec(sql.c_str());
+  }
+}
+
 }  // namespace
 
-void CreateSchema(Connection& connection) { connection.exec(kSchema); }
+void CreateSchema(Connection& connection) {
+  connection.exec(kSchema);
+  AddMissingColumns(connection);
+  connection.exec(kAddedIndexes);
+  // Made (and filled from what is there) once, in one go.
+  Transaction transaction(connection);
+  if (!HasTextIndexes(connection)) connection.exec(kTextIndexes);
+  transaction.commit();
+}
 
 }  // namespace velomira::service

@@ -356,7 +356,8 @@ int RenewSampleGuide(Database& database, std::int64_t now) {
   {
     auto marker = connection->prepare(
         "SELECT (SELECT COUNT(*) FROM settings WHERE key = ? AND value = '1'), "
-        "(SELECT COALESCE(MAX(start_utc), 0) FROM programs)");
+        "(SELECT COALESCE(MAX(p.start_utc), 0) FROM programs p JOIN stations s "
+        "ON s.id = p.station_id WHERE s.xmltv_key IS NULL)");
     marker.with(kSampleGuideKey);
     if (!marker.next() || marker.integer(0) == 0) return 0;
     lastStart = marker.integer(1);

@@ -178,7 +178,7 @@ private:
 
 VelomiraService::VelomiraService(ServiceConfig config)
     : config_(WithDefaults(std::move(config))),
-      database_(config_.dataDir / "velomira.db"),
+      database_(DatabaseFile(config_.dataDir)),
       log_(config_.log),
       signer_(LoadOrCreateUpdateKey(config_.dataDir)) {
   RegisterMemberServlets(servlets_);

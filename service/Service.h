@@ -1,5 +1,6 @@
 #pragma once
 // The reference service: servlets, downloads and web pages over HTTP.
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -10,6 +11,11 @@
 #include "UpdateSigning.h"
 
 namespace velomira::service {
+
+// The database file in a data folder.
+inline std::filesystem::path DatabaseFile(const std::filesystem::path& dataDir) {
+  return dataDir / "velomira.db";
+}
 
 // The HTTP limits the service runs with.
 HttpLimits ServiceHttpLimits();

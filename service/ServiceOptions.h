@@ -15,6 +15,9 @@ struct ServiceOptions {
   bool seed = false;
   std::string supportAddress = "support@velomira.example";
   std::int64_t storageCapMb = 1024;
+  std::string importXmltv;                // a file, or "-" for standard input
+  std::filesystem::path categoryMap;      // empty: the one beside the program
+  int timeZoneMinutes = 0;                // listing times without a zone
   bool printUpdateKey = false;
 };
 

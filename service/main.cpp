@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <ctime>
 #include <filesystem>
 #include <iostream>
 
@@ -11,8 +12,12 @@
 #include "Service.h"
 #include "ServiceOptions.h"
 #include "UpdateSigning.h"
+#include "XmltvCommand.h"
+#include "XmltvFolder.h"
 
 namespace {
+
+constexpr const char* kDefaultCategoryMap = "xmltv-categories.map";
 
 std::filesystem::path ProgramFolder(const char* argv0) {
   std::error_code error;
@@ -49,10 +54,20 @@ int main(int argc, char** argv) {
       std::cout << PublicKeyHex(LoadOrCreateUpdateKey(options->dataDir)) << std::endl;
       return 0;
     }
+    const std::filesystem::path programFolder = ProgramFolder(argv[0]);
+    XmltvCommand xmltv{options->importXmltv, options->categoryMap, options->timeZoneMinutes,
+                       static_cast<std::int64_t>(std::time(nullptr))};
+    if (xmltv.categoryMap.empty()) xmltv.categoryMap = programFolder / kDefaultCategoryMap;
+    // An import prints its one line and leaves the service alone.
+    if (!xmltv.file.empty()) {
+      std::filesystem::create_directories(options->dataDir);
+      Database database(DatabaseFile(options->dataDir));
+      return RunXmltvImport(database, xmltv, std::cout, std::cerr);
+    }
     RaiseDescriptorLimit();
     ServiceConfig config;
     config.dataDir = options->dataDir;
-    config.assetDir = ProgramFolder(argv[0]) / "service-assets";
+    config.assetDir = programFolder / "service-assets";
     config.log = &std::cout;
     config.supportAddress = options->supportAddress;
     config.storageCap = options->storageCapMb * 1024 * 1024;
@@ -69,6 +84,8 @@ int main(int argc, char** argv) {
         std::cout << "the database already holds a guide; not seeded" << std::endl;
       }
     }
+    xmltv.now = service.config().clock();
+    ImportXmltvFolder(service.database(), options->dataDir / "xmltv", xmltv, std::cout, std::cerr);
     const int renewed = RenewSampleGuide(service.database(), service.config().clock());
     if (renewed > 0) std::cout << "sample guide extended by " << renewed << " days" << std::endl;
     const int port = service.bind(options->bind, options->port);
