@@ -65,8 +65,10 @@ struct UsageRecord {
 };
 
 struct ClientState {
-  // Folders (each ends in "/") and the main settings file.
-  std::string ProgramDir, ImageDir, SkinDir, ButtonDir, BasicDir, FormDir, MediaDir, BubbleDir;
+  // Folders (each ends in "/") and the main settings file. ProgramDir holds the
+  // executables; WritableDir is where every folder below is made (ProgramDir itself when
+  // the member may write there).
+  std::string ProgramDir, WritableDir, ImageDir, SkinDir, ButtonDir, BasicDir, FormDir, MediaDir, BubbleDir;
   std::string BannerDir, StationBannerDir, WaveDir, DataDir, TempDir, MainIniPath;
 
   std::string BrowserCommand;

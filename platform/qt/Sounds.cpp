@@ -19,12 +19,12 @@ constexpr std::array<const char*, SoundCount> SoundFiles = {"waveMain.wav", "wav
 std::array<QSoundEffect*, SoundCount> effects{};
 
 void Play(SoundIndex sound) {
-  const std::string path = State().WaveDir + SoundFiles[sound];
+  const std::string path = FindReadable(State().WaveDir + SoundFiles[sound]);
   if (!FileExistsAnyCase(path)) return;
   if (QMediaDevices::audioOutputs().isEmpty()) return;
   QSoundEffect*& effect = effects[sound];
   if (effect == nullptr) effect = new QSoundEffect();
-  const QUrl source = QUrl::fromLocalFile(QString::fromStdString(ToUtf8(ResolvePathCase(path))));
+  const QUrl source = QUrl::fromLocalFile(QString::fromStdString(ToUtf8(path)));
   if (effect->source() != source) effect->setSource(source);
   effect->play();
 }
