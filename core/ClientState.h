@@ -81,6 +81,9 @@ struct ClientState {
 
   std::atomic<int> LocalVersion{0};
   std::atomic<bool> UpdateAvailable{false};
+  // A newer version an installed copy has not told the member of yet (0: none); the
+  // refresh sets it, the main window tells and clears it.
+  std::atomic<int> UnannouncedVersion{0};
   std::atomic<bool> RefreshDone{false};
 
   // Service tuning values.

@@ -1,10 +1,12 @@
-// The main window's minute: the clock and the preset alarm check.
+// The main window's minute: the clock, the preset alarm check and the news of a newer
+// version for an installed copy.
 #include <QLabel>
 #include <QPointer>
 
 #include "AlarmDue.h"
 #include "TfrmMain.h"
 #include "Tfrmalarm.h"
+#include "UpdateNotice.h"
 #include "core/dFunc.h"
 
 namespace velomira {
@@ -31,6 +33,7 @@ void TfrmMain::TimerTimeTimer() {
     if (!self) return;
   }
   LoadPresetList();
+  TellOfNewVersion();
 }
 
 }  // namespace velomira

@@ -1,4 +1,4 @@
-// The member's presets and the update package.
+// The member's presets and the update package, or its announcement in an installed copy.
 #include "RefreshData.h"
 #include "RefreshSteps.h"
 
@@ -9,6 +9,11 @@ void RefreshPresets() { LoadPresetList(); }
 void RefreshUpdatePackage() {
   ClientState& state = State();
   if (!state.UpdateAvailable) return;
+  // The package manager owns a read-only program folder: the member only hears of it.
+  if (ProgramFolderReadOnly()) {
+    AnnounceNewVersion();
+    return;
+  }
   const std::string package = ResolvePathForWrite(state.TempDir + "VelomiraMain.zip");
   if (!HttpGetFile(ServiceRoot() + "/down/app/VelomiraMain.zip", package)) return;
   if (!FileExistsAnyCase(package)) return;
