@@ -25,6 +25,7 @@ struct PresetRecord {
   std::string Start;  // service date "yyyymmdd" followed by FormatTimeRange of the start
   std::string Title;
   std::string Address;
+  std::string Station;  // the station's name, for the alarm's desktop notification
 };
 using PresetList = std::vector<PresetRecord>;
 

@@ -8,6 +8,7 @@
 #include "Tfrmalarm.h"
 #include "UpdateNotice.h"
 #include "core/dFunc.h"
+#include "platform/qt/ScreenSaverWatch.h"
 
 namespace velomira {
 
@@ -27,6 +28,10 @@ void TfrmMain::TimerTimeTimer() {
     if (!PresetIsDue(preset, DateStamp(LocalNow()), alarmMinute)) continue;
     HttpPostText(ServiceRoot() + "/servlet/servlet.PresetEdit?mode=mark&usr_id=" + state.MemberId +
                  "&prgm_id=" + preset.ProgramId);
+    NotifyAlarm(AlarmNoticeFor(preset));
+    // Behind a screen saver or with the window in the tray the bubble would rise and burst
+    // unseen: the notification, which stays until the member looks, tells alone then.
+    if ((ScreenSaver->Active() || !isVisible()) && NotificationServiceAvailable()) continue;
     TimerTime->stop();
     ShowPresetAlarm(preset.ProgramId, preset.Title, preset.Address);
     // The member may have ended the program while the alarm was up.
