@@ -136,6 +136,6 @@ std::string ProxyForm::Save(const std::string& proxyIniPath) const {
   return message;
 }
 
-std::string ProxyIniPath() { return ResolvePathCase(State().ProgramDir + "proxy.ini"); }
+std::string ProxyIniPath() { return ResolvePathCase(SettingsFolder() + "proxy.ini"); }
 
 }  // namespace velomira

@@ -51,6 +51,6 @@ class ProxyForm {
   bool authenticate_ = false;
 };
 
-std::string ProxyIniPath();  // ProgramDir + "proxy.ini"
+std::string ProxyIniPath();  // SettingsFolder() + "proxy.ini"
 
 }  // namespace velomira

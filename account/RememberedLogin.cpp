@@ -8,7 +8,7 @@ namespace {
 constexpr const char* Section = "user";
 }
 
-std::string UserIniPath() { return ResolvePathCase(State().ProgramDir + "user.ini"); }
+std::string UserIniPath() { return ResolvePathCase(SettingsFolder() + "user.ini"); }
 
 RememberedLogin ReadRememberedLogin() {
   const IniFile ini(UserIniPath());

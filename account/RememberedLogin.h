@@ -10,7 +10,7 @@ struct RememberedLogin {
   std::string Password;  // read only when AutoLogin is on
 };
 
-std::string UserIniPath();  // ProgramDir + "user.ini"
+std::string UserIniPath();  // SettingsFolder() + "user.ini"
 
 RememberedLogin ReadRememberedLogin();
 // After a successful login: the ID and password as typed, and the check box state.

@@ -8,7 +8,7 @@ TImage::TImage(QWidget* parent) : QWidget(parent) {}
 
 void TImage::SetPicture(const QPixmap& picture) {
   picture_ = picture;
-  if (autoSize_ && !picture_.isNull()) resize(picture_.size());
+  if (autoSize_ && !picture_.isNull()) resize(picture_.deviceIndependentSize().toSize());
   update();
 }
 
@@ -19,7 +19,7 @@ void TImage::SetStretch(bool stretch) {
 
 void TImage::SetAutoSize(bool autoSize) {
   autoSize_ = autoSize;
-  if (autoSize_ && !picture_.isNull()) resize(picture_.size());
+  if (autoSize_ && !picture_.isNull()) resize(picture_.deviceIndependentSize().toSize());
 }
 
 void TImage::paintEvent(QPaintEvent*) {

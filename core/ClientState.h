@@ -25,6 +25,7 @@ struct PresetRecord {
   std::string Start;  // service date "yyyymmdd" followed by FormatTimeRange of the start
   std::string Title;
   std::string Address;
+  std::string Station;  // the station's name, for the alarm's desktop notification
 };
 using PresetList = std::vector<PresetRecord>;
 
@@ -76,8 +77,10 @@ struct UsageRecord {
 };
 
 struct ClientState {
-  // Folders (each ends in "/") and the main settings file.
-  std::string ProgramDir, ImageDir, SkinDir, ButtonDir, BasicDir, FormDir, MediaDir, BubbleDir;
+  // Folders (each ends in "/") and the main settings file. ProgramDir holds the
+  // executables; WritableDir is where every folder below is made (ProgramDir itself when
+  // the member may write there).
+  std::string ProgramDir, WritableDir, ImageDir, SkinDir, ButtonDir, BasicDir, FormDir, MediaDir, BubbleDir;
   std::string BannerDir, StationBannerDir, WaveDir, DataDir, TempDir, MainIniPath;
 
   std::string BrowserCommand;
@@ -90,6 +93,9 @@ struct ClientState {
 
   std::atomic<int> LocalVersion{0};
   std::atomic<bool> UpdateAvailable{false};
+  // A newer version an installed copy has not told the member of yet (0: none); the
+  // refresh sets it, the main window tells and clears it.
+  std::atomic<int> UnannouncedVersion{0};
   std::atomic<bool> RefreshDone{false};
 
   // Service tuning values.

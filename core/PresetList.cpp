@@ -15,7 +15,7 @@ bool ParsePresetReply(std::string_view reply, PresetList& presets) {
       SplitText(record, std::string_view(&FieldSeparator, 1), fields);
       const std::string& start = RecordField(fields, 3);
       parsed.push_back({RecordField(fields, 0), start.substr(0, 8) + FormatTimeRange(start),
-                        RecordField(fields, 5), RecordField(fields, 6)});
+                        RecordField(fields, 5), RecordField(fields, 6), RecordField(fields, 7)});
     }
     presets = std::move(parsed);
     return true;

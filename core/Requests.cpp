@@ -100,7 +100,7 @@ void ApplyProxy(CURL* curl, const ProxySettings& proxy) {
 // settings that cannot be used, connection, transfer, or an HTTP error status.
 bool Perform(const std::string& url, Method method, curl_write_callback sink, void* target) {
   if (AbortRequested()) return false;
-  const ProxySettings proxy = ReadProxySettings(State().ProgramDir + "proxy.ini");
+  const ProxySettings proxy = ReadProxySettings(SettingsFolder() + "proxy.ini");
   if (!proxy.Usable) return false;
 
   InitCurlOnce();

@@ -8,7 +8,7 @@ namespace {
 
 std::string ServiceSetting(const std::string& key, const std::string& fallback) {
   const ClientState& state = State();
-  const std::string iniPath = state.MainIniPath.empty() ? state.ProgramDir + "velomira.Ini" : state.MainIniPath;
+  const std::string iniPath = state.MainIniPath.empty() ? SettingsFolder() + "velomira.Ini" : state.MainIniPath;
   std::string value(TrimBlanks(IniFile(iniPath).ReadString("SERVICE", key, fallback)));
   // Callers append "/servlet/..." and "/help/...", so no trailing slash.
   while (!value.empty() && value.back() == '/') value.pop_back();

@@ -1,4 +1,5 @@
-// The installation's folder tree below ProgramDir.
+// The installation's folder tree below ProgramDir, or below the per-user folder when
+// the program folder is read-only.
 #include <sys/stat.h>
 
 #include "AsciiText.h"
@@ -40,7 +41,8 @@ void LoadSettingsPaths() {
     // An unset ProgramDir stays empty (paths relative to the working folder) rather
     // than becoming "/", the file system's root.
     if (!state.ProgramDir.empty() && state.ProgramDir.back() != '/') state.ProgramDir += '/';
-    const std::string& program = state.ProgramDir;
+    state.WritableDir = WritableFolder(state.ProgramDir);
+    const std::string& program = state.WritableDir;
 
     state.MainIniPath = program + "velomira.Ini";
     const IniFile mainIni(state.MainIniPath);

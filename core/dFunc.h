@@ -29,6 +29,24 @@ extern const std::array<CategoryInfo, CategoryCount> CategoryTable;
 inline constexpr std::uint16_t CredentialKey = 31573;
 
 void LoadSettingsPaths();
+// Where the client writes: the program folder when the member may write there, otherwise
+// PerUserFolder(), made owner-only on first use with the program folder's velomira.Ini
+// copied in once (later its [VERSION] VER follows the installed program).
+std::string WritableFolder(const std::string& programDir);
+// "$XDG_DATA_HOME/velomira/" (default "$HOME/.local/share/velomira/").
+std::string PerUserFolder();
+// Decides whether a folder may be written; tests stand in for the access check, which
+// root always passes. Returns the check it replaces; nullptr restores the real one.
+using FolderCheck = bool (*)(const std::string& folder);
+FolderCheck SetWritableCheck(FolderCheck check);
+// The folder of user.ini, proxy.ini and velomira.Ini: State().WritableDir, or the
+// program folder before LoadSettingsPaths has run.
+std::string SettingsFolder();
+// True when LoadSettingsPaths found the program folder read-only (an installed copy).
+bool ProgramFolderReadOnly();
+// The file to read for path (any case): path itself when it exists; a file missing from
+// the per-user folder is read from the same place in the program folder.
+std::string FindReadable(const std::string& path);
 void ReadCategoryDatFiles(bool create);
 void ReadCategoryUrlFiles(bool create);
 void BuildCategoryChoiceLists();

@@ -37,4 +37,9 @@ bool PresetIsDue(const PresetRecord& preset, const std::string& todayStamp,
          EqualsNoCase(preset.Start.substr(9, 7), alarmMinute.substr(0, 7));
 }
 
+AlarmNotice AlarmNoticeFor(const PresetRecord& preset) {
+  return {preset.Title, preset.Station, preset.Start.size() >= 16 ? preset.Start.substr(9, 7) : std::string(),
+          preset.Address};
+}
+
 }  // namespace velomira

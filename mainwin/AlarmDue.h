@@ -4,6 +4,7 @@
 
 #include "core/ClientState.h"
 #include "core/Clock.h"
+#include "platform/qt/DesktopNotification.h"
 
 namespace velomira {
 
@@ -20,5 +21,8 @@ std::string DateStamp(const DateTime& date);
 // in characters 10-16; both must match (ignoring case).
 bool PresetIsDue(const PresetRecord& preset, const std::string& todayStamp,
                  const std::string& alarmMinute);
+
+// The desktop notification of a ringing preset: its title, station, start time and page.
+AlarmNotice AlarmNoticeFor(const PresetRecord& preset);
 
 }  // namespace velomira

@@ -1,4 +1,5 @@
-// The main window's minute: the clock and the preset alarm check.
+// The main window's minute: the clock, the preset alarm check and the news of a newer
+// version for an installed copy.
 #include <QLabel>
 #include <QPointer>
 #include <string>
@@ -7,8 +8,10 @@
 #include "AlarmDue.h"
 #include "TfrmMain.h"
 #include "Tfrmalarm.h"
+#include "UpdateNotice.h"
 #include "core/dFunc.h"
 #include "core/qt/RunRequest.h"
+#include "platform/qt/ScreenSaverWatch.h"
 
 namespace velomira {
 
@@ -20,6 +23,7 @@ void TfrmMain::RefreshClock() {
 void TfrmMain::TimerTimeTimer() {
   ClientState& state = State();
   RefreshClock();
+  TellOfNewVersion();
   // A check still waiting for the service covers this minute as well.
   if (minuteCheckPending_) return;
 
@@ -46,6 +50,10 @@ void TfrmMain::TimerTimeTimer() {
         minuteCheckPending_ = false;
         QPointer<TfrmMain> self(this);
         for (const PresetRecord& preset : due) {
+          NotifyAlarm(AlarmNoticeFor(preset));
+          // Behind a screen saver or with the window in the tray the bubble would rise and
+          // burst unseen: the notification, which stays until the member looks, tells alone then.
+          if ((ScreenSaver->Active() || !isVisible()) && NotificationServiceAvailable()) continue;
           TimerTime->stop();
           ShowPresetAlarm(preset.Title, preset.Address, [self] {
             if (self) self->TimerTime->start();

@@ -61,7 +61,7 @@ constexpr std::array<FunctionPicture, 6> kFunctionPictures{{
 }};
 
 void PlacePicture(THoverImage* picture, int left, int top, QSize fallback) {
-  const QSize natural = picture->Picture().isNull() ? fallback : picture->Picture().size();
+  const QSize natural = picture->Picture().isNull() ? fallback : picture->Picture().deviceIndependentSize().toSize();
   picture->setGeometry(QRect(QPoint(left, top), natural));
 }
 

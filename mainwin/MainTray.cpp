@@ -182,7 +182,7 @@ void TfrmMain::ShutdownClient() {
   shutdownDone_ = true;
   ClientState& state = State();
 
-  IniFile userIni(state.ProgramDir + "user.ini");
+  IniFile userIni(SettingsFolder() + "user.ini");
   int tickerType = 0;
   if (MenuItem("Fast1")->isChecked()) {
     tickerType = 0;

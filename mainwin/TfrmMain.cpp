@@ -192,7 +192,7 @@ void TfrmMain::ReadWindowSettings() {
   move(mainIni.ReadInteger("LEFT", "left", 300), mainIni.ReadInteger("TOP", "top", 300));
   SetAlwaysOnTop(mainIni.ReadBool("alwaytop", "alwaytop", true));
 
-  IniFile userIni(state.ProgramDir + "user.ini");
+  IniFile userIni(SettingsFolder() + "user.ini");
   TimerMain->setInterval(userIni.ReadInteger("main", "main", 50));
   TimerTicker->setInterval(userIni.ReadInteger("ticker", "ticker", 4000));
   // The check marks only; TickerSpeed and the intervals stay as they are.

@@ -10,6 +10,7 @@
 
 #include "Tfrmalertalam.h"
 #include "core/dFunc.h"
+#include "core/qt/SkinPicture.h"
 
 namespace velomira {
 
@@ -81,9 +82,9 @@ void Tfrmalarm::showEvent(QShowEvent* event) {
 }
 
 bool Tfrmalarm::imagecall(const std::string& path) {
-  QImage image;
-  if (!FileExistsAnyCase(path) || !image.load(QString::fromStdString(ResolvePathCase(path)))) return false;
-  picture_ = QPixmap::fromImage(image);
+  const QPixmap picture = LoadSkinPictureFile(path);
+  if (picture.isNull()) return false;
+  picture_ = picture;
   ApplyOutline();
   update();
   return true;
@@ -91,14 +92,17 @@ bool Tfrmalarm::imagecall(const std::string& path) {
 
 void Tfrmalarm::ApplyOutline() {
   if (picture_.isNull()) return;
-  const QRegion outline = PictureOutline(picture_.toImage(), size());
+  // The outline is in window coordinates: a sharp picture's is taken at its logical size.
+  const QSize logical = picture_.deviceIndependentSize().toSize();
+  const QRegion outline = PictureOutline(picture_.toImage().scaled(logical, Qt::IgnoreAspectRatio, Qt::FastTransformation), size());
   if (!outline.isEmpty()) setMask(outline);
 }
 
 void Tfrmalarm::paintEvent(QPaintEvent*) {
   if (picture_.isNull()) return;
   QPainter painter(this);
-  painter.drawPixmap(width() - picture_.width(), height() - picture_.height(), picture_);
+  const QSize logical = picture_.deviceIndependentSize().toSize();
+  painter.drawPixmap(width() - logical.width(), height() - logical.height(), picture_);
 }
 
 std::string Tfrmalarm::BurstPicturePath() const {

@@ -14,6 +14,8 @@ namespace velomira {
 namespace {
 
 constexpr const char* LauncherName = "Velomira";
+// What the package puts on the path for an installed copy.
+constexpr const char* InstalledCommand = "/usr/bin/velomira";
 
 std::string HomeFolder() {
   const char* home = std::getenv("HOME");
@@ -62,6 +64,10 @@ std::string QuoteDesktopExecArgument(const std::string& argument) {
   return EscapeDesktopString(QuoteForExec(argument));
 }
 
+std::string AutoStartCommand() {
+  return ProgramFolderReadOnly() ? InstalledCommand : State().ProgramDir + LauncherName;
+}
+
 std::string AutoStartEntryPath() { return ConfigHome() + "/autostart/velomira.desktop"; }
 
 bool WriteAutoStartEntry() {
@@ -73,7 +79,7 @@ bool WriteAutoStartEntry() {
       "[Desktop Entry]\n"
       "Type=Application\n"
       "Name=Velomira\n"
-      "Exec=" + QuoteDesktopExecArgument(State().ProgramDir + LauncherName) + "\n"
+      "Exec=" + QuoteDesktopExecArgument(AutoStartCommand()) + "\n"
       "Terminal=false\n"
       "X-GNOME-Autostart-enabled=true\n";
   return ReplaceFileAtomically(entry.string(), content);

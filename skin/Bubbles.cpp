@@ -19,6 +19,7 @@ namespace {
 // dark fringe is left around the shape and nothing inside is pure black.
 QImage FlattenOnBlack(const QImage &painted) {
   QImage flat(painted.size(), QImage::Format_RGB32);
+  flat.setDevicePixelRatio(painted.devicePixelRatio());
   for (int y = 0; y < painted.height(); ++y) {
     for (int x = 0; x < painted.width(); ++x) {
       const QColor c = QColor::fromRgba(painted.pixel(x, y));
@@ -35,7 +36,7 @@ QImage FlattenOnBlack(const QImage &painted) {
 }
 
 QImage Transparent(int width, int height) {
-  QImage image(width, height, QImage::Format_ARGB32);
+  QImage image = style::ScaledImage(width, height, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   return image;
 }

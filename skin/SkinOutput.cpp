@@ -1,5 +1,6 @@
 #include "SkinOutput.h"
 
+#include "ButtonFace.h"
 #include "GifWriter.h"
 #include "WavWriter.h"
 
@@ -35,9 +36,24 @@ void SkinOutput::Gif(const QString &dir, const QString &key, const QString &name
   ++filesWritten_;
 }
 
+void SkinOutput::WriteTwins() { twins_ = true; }
+
 void SkinOutput::SkinGif(const QString &folder, const QString &name, const QImage &picture, Reserve reserve) {
-  Gif(appDir_ + QStringLiteral("/Image/Default/") + folder, folder + QLatin1Char('/') + name, name, picture,
-      reserve);
+  const QString dir = appDir_ + QStringLiteral("/Image/Default/") + folder;
+  if (!twins_) {
+    Gif(dir, folder + QLatin1Char('/') + name, name, picture, reserve);
+    return;
+  }
+  // The client ignores a twin of any other size, so a mismatch here would only show as
+  // a blurred picture on a sharp screen.
+  const QString twin = WithSuffix(name, QStringLiteral("@2x"));
+  if (picture.size() != Written(folder, name).size() * 2) {
+    std::fprintf(stderr, "velomira_skingen: %s/%s is not twice the size of %s\n", qPrintable(folder),
+                 qPrintable(twin), qPrintable(name));
+    failed_ = true;
+    return;
+  }
+  Gif(dir, QStringLiteral("twins/") + folder + QLatin1Char('/') + twin, twin, picture, reserve);
 }
 
 void SkinOutput::AssetGif(const QString &folder, const QString &name, const QImage &picture) {

@@ -16,6 +16,10 @@ class SkinOutput {
  public:
   SkinOutput(QString appDir, QString assetsDir);
 
+  // From now on skin pictures are the twice-size twins: "name@2x.gif" beside
+  // "name.gif", which must have been written first at exactly half the size.
+  void WriteTwins();
+
   // Skin folders below the program folder's Image/Default/. Pictures with
   // an alpha channel are written with their clear pixels transparent.
   void SkinGif(const QString &folder, const QString &name, const QImage &picture, Reserve reserve = Reserve::None);
@@ -38,6 +42,7 @@ class SkinOutput {
   QMap<QString, QImage> written_;
   int filesWritten_ = 0;
   bool failed_ = false;
+  bool twins_ = false;
 };
 
 }  // namespace skin

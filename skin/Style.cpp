@@ -28,8 +28,21 @@ QFont Font(int pixelSize, bool bold, bool condensed) {
   return font;
 }
 
+namespace {
+int g_scale = 1;
+}  // namespace
+
+void SetScale(int scale) { g_scale = scale; }
+int Scale() { return g_scale; }
+
+QImage ScaledImage(int width, int height, QImage::Format format) {
+  QImage image(width * g_scale, height * g_scale, format);
+  image.setDevicePixelRatio(g_scale);
+  return image;
+}
+
 QImage Canvas(int width, int height, const QColor &fill) {
-  QImage image(width, height, QImage::Format_RGB32);
+  QImage image = ScaledImage(width, height, QImage::Format_RGB32);
   image.fill(fill);
   return image;
 }
@@ -37,7 +50,7 @@ QImage Canvas(int width, int height, const QColor &fill) {
 QImage Canvas(int width, int height, Surface surface) { return Canvas(width, height, SurfaceColour(surface)); }
 
 QImage ClearCanvas(int width, int height) {
-  QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+  QImage image = ScaledImage(width, height, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   return image;
 }
@@ -45,6 +58,7 @@ QImage ClearCanvas(int width, int height) {
 QImage KeyOut(const QImage &painted, const QColor &backdrop) {
   const QImage source = painted.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   QImage keyed(source.size(), QImage::Format_ARGB32);
+  keyed.setDevicePixelRatio(painted.devicePixelRatio());
   for (int y = 0; y < source.height(); ++y) {
     const QRgb *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
     QRgb *out = reinterpret_cast<QRgb *>(keyed.scanLine(y));

@@ -40,10 +40,17 @@ QColor SurfaceColour(Surface surface);
 
 QFont Font(int pixelSize, bool bold, bool condensed = false);
 
+// Pictures are drawn in logical pixels on canvases of Scale() device pixels per logical
+// one: 1 for the pictures themselves, 2 for their twice-size twins.
+void SetScale(int scale);
+int Scale();
+
 QImage Canvas(int width, int height, const QColor &fill);
 QImage Canvas(int width, int height, Surface surface);
 // A fully transparent canvas for pictures whose corners let the window show.
 QImage ClearCanvas(int width, int height);
+// A blank image of the given logical size at Scale(): the canvas of every picture.
+QImage ScaledImage(int width, int height, QImage::Format format);
 // Hard-edged cut-out of a picture painted on a clear canvas: pixels at least
 // half covered become opaque, blended over the backdrop they are meant for;
 // the rest become fully transparent.

@@ -1,10 +1,12 @@
-// Draws the default skin (every picture the windows load), the two interface
-// sounds and the sample pictures the reference service hands out.
+// Draws the default skin (every picture the windows load, and each again at twice the
+// size as "name@2x.gif"), the two interface sounds and the sample pictures the
+// reference service hands out.
 //
 //   velomira_skingen --app DIR --assets DIR [--preview DIR]
 
 #include "Generators.h"
 #include "SkinOutput.h"
+#include "Style.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -28,6 +30,16 @@ QString Option(const QStringList &args, const QString &name) {
   return (at >= 0 && at + 1 < args.size()) ? args[at + 1] : QString();
 }
 
+// Every picture the client loads from its skin folders.
+void DrawSkinPictures(skin::SkinOutput &out) {
+  skin::DrawMainButtons(out);
+  skin::DrawDialogButtons(out);
+  skin::DrawWelcomePictures(out);
+  skin::DrawBackgrounds(out);
+  skin::DrawBubbles(out);
+  skin::DrawRowPictures(out);
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -43,18 +55,18 @@ int main(int argc, char **argv) {
   LoadFonts();
 
   skin::SkinOutput out(appDir, assetsDir);
-  skin::DrawMainButtons(out);
-  skin::DrawDialogButtons(out);
-  skin::DrawWelcomePictures(out);
-  skin::DrawBackgrounds(out);
-  skin::DrawBubbles(out);
-  skin::DrawRowPictures(out);
+  DrawSkinPictures(out);
   skin::DrawSamplePictures(out);
   skin::WriteSounds(out);
   if (!previewDir.isEmpty() && !skin::DrawPreviews(out, previewDir)) {
     std::fprintf(stderr, "velomira_skingen: cannot write the previews in %s\n", qPrintable(previewDir));
     return 1;
   }
+
+  // The same skin at twice the size for screens of device pixel ratio 2.
+  skin::style::SetScale(2);
+  out.WriteTwins();
+  DrawSkinPictures(out);
   std::printf("velomira_skingen: %d files written\n", out.FilesWritten());
   return out.Failed() ? 1 : 0;
 }

@@ -6,15 +6,15 @@
 
 namespace velomira {
 
-void UnpackSkinPackages(const std::string& programDir) {
+void UnpackSkinPackages(const std::string& folder) {
   for (const char* name : {"Basic", "bubble", "button", "Form", "media"}) {
-    const std::string package = ResolvePathCase(programDir + "temp/" + name + ".zip");
+    const std::string package = ResolvePathCase(folder + "temp/" + name + ".zip");
     if (!FileExistsAnyCase(package)) continue;
     // Each folder step matches the installed spelling, so no twin folder appears.
-    std::string folder = programDir;
+    std::string target = folder;
     for (const std::string& step : {std::string("image/"), std::string("default/"), name + std::string("/")})
-      folder = ResolvePathForWrite(folder + step);
-    ExtractAll(package, folder);
+      target = ResolvePathForWrite(target + step);
+    ExtractAll(package, target);
     std::remove(package.c_str());
   }
 }

@@ -3,8 +3,8 @@
 
 namespace velomira {
 
-// Unpacks the skin packages waiting in programDir's temp folder into the default skin's
-// folders and deletes them, also when a package could not be unpacked.
-void UnpackSkinPackages(const std::string& programDir);
+// Unpacks the skin packages waiting in folder's temp folder into the default skin's
+// folders below folder and deletes them, also when a package could not be unpacked.
+void UnpackSkinPackages(const std::string& folder);
 
 }  // namespace velomira

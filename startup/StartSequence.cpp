@@ -9,6 +9,7 @@
 #include "ProgramFolder.h"
 #include "SkinPackages.h"
 #include "TLoadForm.h"
+#include "core/dFunc.h"
 #include "platform/SingleInstance.h"
 
 namespace velomira {
@@ -45,8 +46,9 @@ bool IsStartArgument(int argc, char** argv) {
 int RunStartup(int& argc, char** argv, const StartupParts& parts) {
   const std::string programDir =
       parts.ProgramDir.empty() ? launcher::ProgramFolder() : parts.ProgramDir;
-  // Before the instance check: a second copy also finishes a skin update.
-  UnpackSkinPackages(programDir);
+  // Before the instance check: a second copy also finishes a skin update. An installed
+  // copy keeps its skin packages in the per-user folder.
+  UnpackSkinPackages(WritableFolder(programDir));
 
   // Released on every way out, the process's end included.
   SingleInstanceLock lock;

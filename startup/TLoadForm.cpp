@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "core/dFunc.h"
+#include "core/qt/SkinPicture.h"
 
 namespace velomira {
 
@@ -39,7 +40,7 @@ TLoadForm::TLoadForm(const std::string& formDir)
   setObjectName("LoadForm");
   setFixedSize(330, 133);
   const std::string folder = formDir.empty() ? State().FormDir : formDir;
-  const QPixmap picture(QString::fromStdString(ResolvePathCase(folder + "alertbox.gif")));
+  const QPixmap picture = LoadSkinPicture(folder, "alertbox.gif");
   panel_ = new LoadingPanel(picture, this);
   panel_->setGeometry(rect());
   if (const QScreen* screen = QGuiApplication::primaryScreen())

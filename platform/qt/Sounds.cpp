@@ -30,7 +30,7 @@ void PlayOnDevice(SoundIndex sound, const std::string& file) {
 }
 
 void Play(SoundIndex sound) {
-  const std::string path = State().WaveDir + SoundFiles[sound];
+  const std::string path = FindReadable(State().WaveDir + SoundFiles[sound]);
   if (!FileExistsAnyCase(path)) return;
   const std::string file = ResolvePathCase(path);
   if (output.Play) {

@@ -23,6 +23,10 @@ bool IsBlankReply(std::string_view reply);
 // written outside its folder.
 bool IsSafePictureName(std::string_view name);
 
+// Hands State().LocalVersion (the service's newer one) to the main window unless the
+// member was told of it already ([UPDATE] NOTIFIED in velomira.Ini).
+void AnnounceNewVersion();
+
 // Downloads ServiceRoot + "/down/img/" + downFolder + name through TempDir + "image.gif"
 // into folder + name, unless the picture is already there.
 void FetchMissingPicture(const std::string& folder, const std::string& downFolder,

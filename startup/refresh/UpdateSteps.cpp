@@ -1,4 +1,4 @@
-// The member's presets and the update package.
+// The member's presets and the update package, or its announcement in an installed copy.
 #include <cstdio>
 
 #include "RefreshData.h"
@@ -12,6 +12,11 @@ void RefreshPresets(const std::stop_token&) { LoadPresetList(); }
 void RefreshUpdatePackage(const std::stop_token&) {
   ClientState& state = State();
   if (!state.UpdateAvailable) return;
+  // The package manager owns a read-only program folder: the member only hears of it.
+  if (ProgramFolderReadOnly()) {
+    AnnounceNewVersion();
+    return;
+  }
   // Without the service's signing key no package can be trusted, so none is fetched.
   const std::string key = IniFile(state.MainIniPath).ReadString("UPDATE", "KEY", "");
   if (!IsUpdateKey(key)) return;

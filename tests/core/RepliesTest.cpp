@@ -87,22 +87,24 @@ std::string Record(std::initializer_list<std::string> fields) {
 TEST_F(CoreTest, PresetReplyFillsTheTable) {
   State().TimeZoneHours = 9;
   const std::string reply = Header100 +
-                            Record({"p1", "icon07", "v", "200112311330", "200112311430", "Morning Show", "http://a/p1"}) +
+                            Record({"p1", "icon07", "v", "200112311330", "200112311430", "Morning Show", "http://a/p1",
+                                    "Radio One"}) +
                             "\x02" + Record({"p2"}) + "\x02";
-  PresetList presets = {{"old", "", "", ""}};
+  PresetList presets = {{"old", "", "", "", ""}};
   ASSERT_TRUE(ParsePresetReply(reply, presets));
   ASSERT_EQ(presets.size(), 2u);
   EXPECT_EQ(presets[0].ProgramId, "p1");
   EXPECT_EQ(presets[0].Start, "20011231[10:30pm-  N / A  ]  Mon.31");
   EXPECT_EQ(presets[0].Title, "Morning Show");
   EXPECT_EQ(presets[0].Address, "http://a/p1");
+  EXPECT_EQ(presets[0].Station, "Radio One");
   EXPECT_EQ(presets[1].ProgramId, "p2");  // too few fields: the rest is empty
   EXPECT_EQ(presets[1].Title, "");
   EXPECT_EQ(presets[1].Address, "");
 }
 
 TEST_F(CoreTest, EmptyPresetReplyLeavesTheTable) {
-  PresetList presets = {{"kept", "", "", ""}};
+  PresetList presets = {{"kept", "", "", "", ""}};
   for (const std::string& reply : {std::string(), Header100, std::string("100")}) {
     EXPECT_FALSE(ParsePresetReply(reply, presets));
     ASSERT_EQ(presets.size(), 1u);

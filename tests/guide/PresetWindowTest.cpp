@@ -21,6 +21,7 @@
 #include "guide/TfrmPreset.h"
 #include "mainwin/ProgramRows.h"
 #include "mainwin/Tfrmalertalam.h"
+#include "support/FakeBrowser.h"
 
 namespace velomira::test {
 namespace {
@@ -48,31 +49,6 @@ std::string Top(const std::string& id, const std::string& title, const std::stri
                 const std::string& kind = "o", const std::string& regular = "0") {
   return Fields({id, title, start, end, "http://example.test/top/" + id, kind, regular});
 }
-
-// A browser stand-in that writes the address it was started with to a file.
-class FakeBrowser {
- public:
-  explicit FakeBrowser(const QString& folder) : out_(folder + "/browser.out") {
-    const QString script = folder + "/browser";
-    QFile file(script);
-    file.open(QIODevice::WriteOnly);
-    file.write("#!/bin/sh\nprintf '%s' \"$1\" > \"$0.out.tmp\" && mv \"$0.out.tmp\" \"$0.out\"\n");
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    State().BrowserCommand = script.toStdString();
-  }
-  // The address, or empty when the browser did not start within 3 s.
-  std::string Address() const {
-    QFile file(out_);
-    for (int i = 0; i < 300 && !file.exists(); ++i) QTest::qWait(10);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll().toStdString();
-  }
-  bool Started() const { return QFile::exists(out_); }
-
- private:
-  QString out_;
-};
 
 class PresetWindowTest : public GuideTest {
  protected:

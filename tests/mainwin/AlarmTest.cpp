@@ -15,7 +15,7 @@ namespace velomira::test {
 namespace {
 
 PresetRecord Preset(const std::string& id, const std::string& start) {
-  return {id, start, "Show " + id, "www.show.test/" + id};
+  return {id, start, "Show " + id, "www.show.test/" + id, "Station " + id};
 }
 
 int OpenBoxes() {

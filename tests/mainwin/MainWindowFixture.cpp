@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QThreadPool>
 
 #include "core/dFunc.h"
@@ -22,6 +23,8 @@ ModalAnswerer::ModalAnswerer(int answer) : answer_(answer) {
       }
     } else if (auto* box = qobject_cast<QDialog*>(modal)) {
       if (box->objectName() == "frmAlertSearch") ++questions_;
+      if (const auto* message = box->findChild<QLabel*>("HoverLabel1"); message && box->objectName() == "frm_alert")
+        alerts_ << message->text();
       box->done(answer_);
     }
   });

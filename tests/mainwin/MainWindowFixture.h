@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -26,12 +27,14 @@ class ModalAnswerer {
   ~ModalAnswerer();
   int Questions() const { return questions_; }
   int Alarms() const { return alarms_; }
+  const QStringList& Alerts() const { return alerts_; }  // the alert boxes' messages
 
  private:
   QTimer timer_;
   int answer_;
   int questions_ = 0;
   int alarms_ = 0;
+  QStringList alerts_;
 };
 
 class MainWindowTest : public ::testing::Test {

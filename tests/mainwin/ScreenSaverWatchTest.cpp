@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "BusExport.h"
 #include "platform/qt/ScreenSaverWatch.h"
 
 namespace velomira::test {
@@ -29,34 +30,6 @@ class FakeGnomeSaver : public QObject {
  public slots:
   bool GetActive() const { return Active; }
 };
-
-// Registers obj under service and path on a connection of its own, so the watcher asks
-// over the bus like it would ask the desktop.
-class BusExport {
- public:
-  BusExport(const QString& service, const QString& path, QObject* obj)
-      : name_("fake-" + service), service_(service) {
-    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, name_);
-    registered_ = bus.registerObject(path, obj, QDBusConnection::ExportAllSlots) && bus.registerService(service);
-  }
-  ~BusExport() {
-    QDBusConnection bus(name_);
-    bus.unregisterService(service_);
-    QDBusConnection::disconnectFromBus(name_);
-  }
-  bool Registered() const { return registered_; }
-
- private:
-  QString name_, service_;
-  bool registered_ = false;
-};
-
-bool WaitFor(const std::function<bool()>& condition) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!condition() && clock.elapsed() < 3000) QTest::qWait(10);
-  return condition();
-}
 
 class ScreenSaverWatchTest : public ::testing::Test {
  protected:

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "AutoStart.h"
-#include "ScopedEnv.h"
+#include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 #include "core/dFunc.h"
 
@@ -23,6 +23,7 @@ std::string ReadWholeFile(const std::string& path) {
 
 class AutoStartTest : public ::testing::Test {
  protected:
+  void TearDown() override { ResetState(); }
   TempFolder config_;
   ScopedEnv env_{"XDG_CONFIG_HOME", config_.Dir().c_str()};
 };
@@ -46,6 +47,15 @@ TEST_F(AutoStartTest, WriteQueryRemove) {
   EXPECT_TRUE(RemoveAutoStartEntry());
   EXPECT_FALSE(AutoStartEntryExists());
   EXPECT_TRUE(RemoveAutoStartEntry());  // nothing to remove is no failure
+}
+
+TEST_F(AutoStartTest, AnInstalledCopyStartsThroughThePackagesCommand) {
+  State().ProgramDir = "/usr/lib/velomira/";
+  State().WritableDir = "/home/member/.local/share/velomira/";  // the program folder was read-only
+  ASSERT_TRUE(WriteAutoStartEntry());
+  EXPECT_THAT(ReadWholeFile(AutoStartEntryPath()), ::testing::HasSubstr("\nExec=\"/usr/bin/velomira\"\n"));
+  State().WritableDir = State().ProgramDir;
+  EXPECT_EQ(AutoStartCommand(), "/usr/lib/velomira/Velomira");
 }
 
 TEST_F(AutoStartTest, UnwritableFolderIsReported) {

@@ -14,7 +14,7 @@
 
 #include "Browser.h"
 #include "Process.h"
-#include "ScopedEnv.h"
+#include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 #include "core/dFunc.h"
 

@@ -12,7 +12,7 @@
 
 #include "Process.h"
 #include "SingleInstance.h"
-#include "ScopedEnv.h"
+#include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
 namespace velomira::test {

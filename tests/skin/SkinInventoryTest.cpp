@@ -92,6 +92,25 @@ TEST(SkinInventory, EveryPictureExistsAndDecodes) {
   }
 }
 
+// A screen of device pixel ratio 2 loads "name@2x.gif" instead: exactly twice the size
+// of its picture, so every window keeps its layout and its outline.
+TEST(SkinInventory, EveryPictureHasATwiceSizeTwin) {
+  for (const Folder &folder : kInventory) {
+    for (const std::string &name : folder.pictures) {
+      const std::string twinName = name.substr(0, name.rfind('.')) + "@2x" + name.substr(name.rfind('.'));
+      SCOPED_TRACE(std::string(folder.name) + "/" + twinName);
+      const auto picture = DecodeGif(*FindAnyCase(kSkin, std::string(folder.name) + "/" + name));
+      const auto twin = FindAnyCase(kSkin, std::string(folder.name) + "/" + twinName);
+      ASSERT_TRUE(twin.has_value()) << "missing";
+      const auto gif = DecodeGif(*twin);
+      ASSERT_TRUE(gif.has_value() && picture.has_value()) << "does not decode";
+      EXPECT_EQ(gif->width, 2 * picture->width);
+      EXPECT_EQ(gif->height, 2 * picture->height);
+      if (std::string(folder.name) == "bubble") EXPECT_EQ(gif->pixels[0], 0u) << "the alarm is shaped by black";
+    }
+  }
+}
+
 TEST(SkinInventory, ServiceSamplePicturesExistWithListSizes) {
   struct Set {
     std::string folder;

@@ -18,6 +18,7 @@
 #include "ZipBuilder.h"
 #include "core/dFunc.h"
 #include "support/CannedService.h"
+#include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
 using namespace velomira;
@@ -327,6 +328,48 @@ TEST_F(RefreshTest, NoOrMalformedKeyRefusesUpdates) {
     EXPECT_FALSE(folder.Exists("Temp/VelomiraMain"));
     EXPECT_EQ(RecordedVersion(), 105);
   }
+}
+
+bool NeverWritable(const std::string&) { return false; }
+
+// An installed copy: the package manager owns the program folder and its updates.
+class InstalledRefreshTest : public RefreshTest {
+ protected:
+  void SetUp() override {
+    SetWritableCheck(NeverWritable);
+    RefreshTest::SetUp();
+    service.Reply("/down/app/VelomiraMain.zip", "PK package");
+  }
+  void TearDown() override { SetWritableCheck(nullptr); }
+
+  void ServiceVersion(int version) {
+    service.Reply(Servlet + "a_var", Fields({"12", "7", "30", std::to_string(version), "3", "4"}));
+  }
+
+  TempFolder home;
+  velomira::test::ScopedEnv dataHome{"XDG_DATA_HOME", home.Dir().c_str()};
+};
+
+TEST_F(InstalledRefreshTest, ANewerVersionIsAnnouncedOnceAndNeverDownloaded) {
+  ASSERT_EQ(State().MainIniPath, home.Path() + "velomira/velomira.Ini");
+  RunRefresh();  // the same version: nothing to tell
+  EXPECT_EQ(State().UnannouncedVersion, 0);
+
+  ServiceVersion(106);
+  RunRefresh();
+  EXPECT_EQ(State().UnannouncedVersion.exchange(0), 106);
+  // Once the main window has told the member, the next start tells nothing.
+  IniFile(State().MainIniPath).WriteInteger("UPDATE", "NOTIFIED", 106);
+  RunRefresh();
+  EXPECT_EQ(State().UnannouncedVersion, 0);
+
+  ServiceVersion(107);
+  RunRefresh();
+  EXPECT_EQ(State().UnannouncedVersion, 107);
+
+  EXPECT_EQ(service.Count("/down/app/VelomiraMain.zip"), 0);
+  EXPECT_FALSE(home.Exists("velomira/Temp/VelomiraMain.zip"));
+  EXPECT_EQ(IniFile(State().MainIniPath).ReadInteger("VERSION", "VER", 0), 105);
 }
 
 TEST_F(RefreshTest, TuningValuesStopAtTheFirstNonNumber) {
