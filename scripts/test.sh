@@ -19,3 +19,6 @@ bash "$root/scripts/sanitize.sh" address
 stage "address and undefined-behaviour sanitizers"
 bash "$root/scripts/sanitize.sh" thread
 stage "thread sanitizer"
+bash "$root/scripts/fuzz.sh" --replay
+bash "$root/scripts/fuzz.sh" 20
+stage "fuzz corpora and 20 s of fuzzing per target"
