@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config git ccache
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6 qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libcurl4-openssl-dev libzip-dev libsqlite3-dev libcpp-httplib-dev libsodium-dev libmicrohttpd-dev
   libgif-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick dbus dbus-x11
   microsocks dante-server tinyproxy-bin wrk
   fonts-dejavu-core
+  dpkg-dev lintian desktop-file-utils appstream file systemd
 )
 
 missing=()

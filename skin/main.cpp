@@ -1,7 +1,8 @@
 // Draws the default skin (every picture the windows load), the two interface
-// sounds and the sample pictures the reference service hands out.
+// sounds, the sample pictures the reference service hands out and the
+// program's icon for the desktop.
 //
-//   velomira_skingen --app DIR --assets DIR [--preview DIR]
+//   velomira_skingen --app DIR --assets DIR [--preview DIR] [--icons DIR]
 
 #include "Generators.h"
 #include "SkinOutput.h"
@@ -36,8 +37,9 @@ int main(int argc, char **argv) {
   const QString appDir = Option(args, QStringLiteral("--app"));
   const QString assetsDir = Option(args, QStringLiteral("--assets"));
   const QString previewDir = Option(args, QStringLiteral("--preview"));
+  const QString iconDir = Option(args, QStringLiteral("--icons"));
   if (appDir.isEmpty() || assetsDir.isEmpty()) {
-    std::fprintf(stderr, "usage: velomira_skingen --app DIR --assets DIR [--preview DIR]\n");
+    std::fprintf(stderr, "usage: velomira_skingen --app DIR --assets DIR [--preview DIR] [--icons DIR]\n");
     return 2;
   }
   LoadFonts();
@@ -53,6 +55,10 @@ int main(int argc, char **argv) {
   skin::WriteSounds(out);
   if (!previewDir.isEmpty() && !skin::DrawPreviews(out, previewDir)) {
     std::fprintf(stderr, "velomira_skingen: cannot write the previews in %s\n", qPrintable(previewDir));
+    return 1;
+  }
+  if (!iconDir.isEmpty() && !skin::DrawAppIcons(iconDir)) {
+    std::fprintf(stderr, "velomira_skingen: cannot write the icons in %s\n", qPrintable(iconDir));
     return 1;
   }
   std::printf("velomira_skingen: %d files written\n", out.FilesWritten());
