@@ -167,7 +167,7 @@ xdotool type --delay 30 demo
 click 165 74 # the password
 xdotool type --delay 30 demo1234
 xdotool key Return
-wait_for 30 grep -q "UserLogin 200 code 100" "$work/service.log" || fail "the login did not reach the service"
+wait_for 30 grep -q "UserLogin 200 code 100" "$work/service.log" || fail "no successful login at the service"
 wait_for 30 find_window 290 360 || fail "no main window after the login"
 
 click 275 9 # the exit picture
