@@ -5,13 +5,14 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config git ccache
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6 qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libcurl4-openssl-dev libzip-dev libsqlite3-dev libcpp-httplib-dev libsodium-dev libmicrohttpd-dev libxml2-dev
   libgif-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   xvfb xauth xdotool x11-apps imagemagick dbus dbus-x11
   microsocks dante-server tinyproxy-bin wrk xmltv-util
   fonts-dejavu-core
+  dpkg-dev lintian desktop-file-utils appstream file systemd
 )
 
 missing=()

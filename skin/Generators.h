@@ -22,6 +22,9 @@ void DrawRowPictures(SkinOutput &out);
 void DrawSamplePictures(SkinOutput &out);
 // Wave folder: the panel-swap chime and the display-toggle sound.
 void WriteSounds(SkinOutput &out);
+// The program's icon for the desktop's menus, in a hicolor theme folder: PNG at
+// 48, 128 and 256 pixels and an SVG.
+bool DrawAppIcons(const QString &iconDir);
 // PNG previews composed from the written pictures, for people to look at.
 bool DrawPreviews(const SkinOutput &out, const QString &previewDir);
 

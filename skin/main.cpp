@@ -1,8 +1,8 @@
 // Draws the default skin (every picture the windows load, and each again at twice the
-// size as "name@2x.gif"), the two interface sounds and the sample pictures the
-// reference service hands out.
+// size as "name@2x.gif"), the two interface sounds, the sample pictures the reference
+// service hands out and the program's icon for the desktop.
 //
-//   velomira_skingen --app DIR --assets DIR [--preview DIR]
+//   velomira_skingen --app DIR --assets DIR [--preview DIR] [--icons DIR]
 
 #include "Generators.h"
 #include "SkinOutput.h"
@@ -48,8 +48,9 @@ int main(int argc, char **argv) {
   const QString appDir = Option(args, QStringLiteral("--app"));
   const QString assetsDir = Option(args, QStringLiteral("--assets"));
   const QString previewDir = Option(args, QStringLiteral("--preview"));
+  const QString iconDir = Option(args, QStringLiteral("--icons"));
   if (appDir.isEmpty() || assetsDir.isEmpty()) {
-    std::fprintf(stderr, "usage: velomira_skingen --app DIR --assets DIR [--preview DIR]\n");
+    std::fprintf(stderr, "usage: velomira_skingen --app DIR --assets DIR [--preview DIR] [--icons DIR]\n");
     return 2;
   }
   LoadFonts();
@@ -60,6 +61,11 @@ int main(int argc, char **argv) {
   skin::WriteSounds(out);
   if (!previewDir.isEmpty() && !skin::DrawPreviews(out, previewDir)) {
     std::fprintf(stderr, "velomira_skingen: cannot write the previews in %s\n", qPrintable(previewDir));
+    return 1;
+  }
+  // The icon is drawn at its own sizes, before the skin's scale changes.
+  if (!iconDir.isEmpty() && !skin::DrawAppIcons(iconDir)) {
+    std::fprintf(stderr, "velomira_skingen: cannot write the icons in %s\n", qPrintable(iconDir));
     return 1;
   }
 

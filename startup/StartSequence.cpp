@@ -60,6 +60,8 @@ int RunStartup(int& argc, char** argv, const StartupParts& parts) {
   if (QCoreApplication::instance() == nullptr)
     ownApplication = std::make_unique<QApplication>(argc, argv);
   QCoreApplication::setApplicationName("velomira");
+  // Ties the windows to the menu entry velomira.desktop (its icon and name in task bars).
+  QGuiApplication::setDesktopFileName("velomira");
   QGuiApplication::setQuitOnLastWindowClosed(false);
 
   if (!parts.RunLogin || parts.RunLogin() != 1) return 0;
