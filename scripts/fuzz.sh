@@ -40,36 +40,54 @@ declare -A max_len=([Unzip]=65536)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-declare -A runs result
-failed=0
-for target in "${targets[@]}"; do
-  program="$build/${target}Fuzz"
-  log="$scratch/$target.log"
-  artifacts="$build/artifacts/$target"
+# Runs one target; its execution count and exit status land in the scratch folder.
+run_target() {
+  local target=$1
+  local program="$build/${target}Fuzz"
+  local log="$scratch/$target.log"
+  local artifacts="$build/artifacts/$target"
   mkdir -p "$artifacts" "$scratch/$target" "$corpus/$target"
-  options=(-rss_limit_mb=2048 -timeout=10 -artifact_prefix="$artifacts/")
-  echo "== $target"
-  status=0
+  local options=(-rss_limit_mb=2048 -timeout=10 -artifact_prefix="$artifacts/")
+  local status=0 runs
   if [ "$mode" = replay ]; then
     # Each file as it is: a corpus folder would cut inputs down to the length limit.
+    local inputs
     mapfile -t inputs < <(find "$corpus/$target" -type f | sort)
     if ((${#inputs[@]})); then
       "$program" "${options[@]}" "${inputs[@]}" >"$log" 2>&1 || status=$?
     fi
-    runs[$target]=${#inputs[@]}
+    runs=${#inputs[@]}
   else
     # New inputs land in the first folder (scratch); the repository corpus is only read.
     "$program" "${options[@]}" -max_len="${max_len[$target]:-4096}" -max_total_time="$seconds" \
       -print_final_stats=1 "$scratch/$target" "$corpus/$target" >"$log" 2>&1 || status=$?
-    runs[$target]=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   fi
+  echo "$runs" >"$scratch/$target.runs"
+  echo "$status" >"$scratch/$target.status"
+}
+
+# One target per processor at a time.
+jobs=$(nproc)
+for target in "${targets[@]}"; do
+  echo "== $target"
+  while (($(jobs -rp | wc -l) >= jobs)); do wait -n || true; done
+  run_target "$target" &
+done
+wait
+
+declare -A runs result
+failed=0
+for target in "${targets[@]}"; do
+  runs[$target]=$(cat "$scratch/$target.runs" 2>/dev/null || echo "?")
+  status=$(cat "$scratch/$target.status" 2>/dev/null || echo 1)
   if ((status == 0)); then
     result[$target]=ok
   else
     result[$target]="FAILED ($status)"
     failed=1
-    tail -n 60 "$log" >&2
-    echo "== $target: failing input kept in $artifacts/" >&2
+    tail -n 60 "$scratch/$target.log" >&2
+    echo "== $target: failing input kept in $build/artifacts/$target/" >&2
   fi
 done
 

@@ -26,8 +26,8 @@ case "$kind" in
   *) echo "usage: $0 address|thread" >&2; exit 2 ;;
 esac
 
-# -O1 and batched files keep the build quick; line tables are enough for reports.
-cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O1 -g1" -DCMAKE_UNITY_BUILD=ON \
+# -O1 keeps the build quick; line tables are enough for reports.
+cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O1 -g1" \
   -DVELOMIRA_SANITIZE="$sanitize" >/dev/null
 cmake --build "$dir" ${targets[@]+--target "${targets[@]}"}
 cd "$dir"

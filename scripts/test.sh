@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test. Tests that need a display get a private X
 # server and session bus; widget tests choose the offscreen platform themselves.
-# Then the checking runs: the tests again under ASan+UBSan and under TSan, the fuzz
-# corpora replayed and every fuzz target for a short while, and the packages.
+# Then the checking runs: the packages installed into a read-only root, the tests
+# again under ASan+UBSan and under TSan, the fuzz
+# corpora replayed and every fuzz target for a short while.
 #   scripts/test.sh --quick   the plain build and its tests only
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,6 +15,9 @@ bash "$root/scripts/build.sh"
   ctest --output-on-failure --timeout 300 -j2)
 stage "build and tests"
 [[ "${1:-}" == --quick ]] && exit 0
+
+bash "$root/scripts/package-test.sh"
+stage "packages"
 
 bash "$root/scripts/sanitize.sh" address
 stage "address and undefined-behaviour sanitizers"

@@ -66,7 +66,9 @@ TEST_F(ChannelListTest, TheArrowsStepThroughTwelveChannels) {
     for (int n = 0; n < 12; ++n) {
       const auto* label = list->PnlChannelList->findChild<THoverLabel*>(QString("Label%1").arg(n));
       EXPECT_EQ(label->isVisible(), n >= step.nowIndex) << n;
-      if (n == step.nowIndex) EXPECT_EQ(label->y(), 0);
+      if (n == step.nowIndex) {
+        EXPECT_EQ(label->y(), 0);
+      }
     }
     Click(list->imgDown);
   }

@@ -492,7 +492,7 @@ TEST_F(MainWindowTest, RequestsGoOutInTheirOldOrder) {
   Choose(window, 1);
   Tick(window);  // line 2, then the new programs
   Tick(window);  // the next pass
-  State().PresetTable.Set({{"P7", "20261210[09:32pm-10:00pm] Thu.10", "Show", "www.show.test"}});
+  State().PresetTable.Set({{"P7", "20261210[09:32pm-10:00pm] Thu.10", "Show", "www.show.test", ""}});
   {
     ModalAnswerer answerer;
     window->TimerTimeTimer();

@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, AServiceGoneInTheMiddleOfASessionLosesNothingTheMemberHad
   ServeCategory(4, Framed(SampleProgram("P1")));
   TfrmMain* window = Create();
   Choose(window, 4);
-  const PresetList presets{{"P7", "20261211[09:32pm-10:00pm] Fri.11", "Show", "www.show.test"}};
+  const PresetList presets{{"P7", "20261211[09:32pm-10:00pm] Fri.11", "Show", "www.show.test", ""}};
   State().PresetTable.Set(presets);
   service_.Stop();
 

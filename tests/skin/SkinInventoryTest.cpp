@@ -106,7 +106,9 @@ TEST(SkinInventory, EveryPictureHasATwiceSizeTwin) {
       ASSERT_TRUE(gif.has_value() && picture.has_value()) << "does not decode";
       EXPECT_EQ(gif->width, 2 * picture->width);
       EXPECT_EQ(gif->height, 2 * picture->height);
-      if (std::string(folder.name) == "bubble") EXPECT_EQ(gif->pixels[0], 0u) << "the alarm is shaped by black";
+      if (std::string(folder.name) == "bubble") {
+        EXPECT_EQ(gif->pixels[0], 0u) << "the alarm is shaped by black";
+      }
     }
   }
 }
