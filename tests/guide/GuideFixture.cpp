@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPointer>
+#include <vector>
 
 #include "controls/CodePageText.h"
 #include "core/dFunc.h"
@@ -87,8 +88,12 @@ void GuideTest::SetUp() {
 void GuideTest::TearDown() {
   WaitForRequests();
   Settle(0);
-  for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top != &host_.Frame && top->parent() == nullptr && qobject_cast<GuideWindow*>(top)) delete top;
+  // Deleting one window may delete others it owns, so each is checked as it comes.
+  std::vector<QPointer<QWidget>> windows;
+  for (QWidget* top : QApplication::topLevelWidgets()) windows.emplace_back(top);
+  for (const QPointer<QWidget>& top : windows) {
+    if (top && top != &host_.Frame && top->parent() == nullptr && qobject_cast<GuideWindow*>(top.data()))
+      delete top.data();
   }
   Settle(0);
   SetClockForTests({}, {});
