@@ -109,6 +109,11 @@ TEST_F(TransportTest, ARequestMustArriveWithinTenSeconds) {
 }
 
 TEST_F(TransportTest, AThousandConnectionsAtOnceAreAllAnswered) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  // A capacity figure: the checking builds run several times slower, so the burst
+  // outlives the ten seconds a request may take to arrive.
+  GTEST_SKIP() << "capacity is measured in the plain build";
+#endif
   RaiseDescriptorLimit();
   constexpr int kConnections = 1000;
   std::vector<std::unique_ptr<RawConnection>> burst;
