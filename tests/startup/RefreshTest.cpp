@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <filesystem>
 #include <future>
+#include <memory>
 #include <optional>
 #include <regex>
 #include <stdexcept>
@@ -438,10 +439,10 @@ TEST_F(RefreshTest, OddRepliesAreUsedAsFarAsTheyGo) {
 TEST_F(RefreshTest, StopBreaksOffADownloadUnderWayAndTheWindowsRequestsGoOn) {
   folder.Write("Data/News.Dat", "old\r\n");
   service.Trickle(Servlet + "a_SubCtgr");
-  Signal asked;
-  service.BeforeReply(Servlet + "a_SubCtgr", [&] { asked.Raise(); });
+  auto asked = std::make_shared<Signal>();
+  service.BeforeReply(Servlet + "a_SubCtgr", [asked] { asked->Raise(); });
   TDownLoad refresh;
-  ASSERT_TRUE(asked.Wait());
+  ASSERT_TRUE(asked->Wait());
 
   const auto stopped = std::chrono::steady_clock::now();
   refresh.Stop();
@@ -467,15 +468,17 @@ TEST_F(RefreshTest, StopDuringAPictureEndsItsLoopAndPublishesNoTable) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.StopAt);
     service.ClearRequests();
-    Signal asked, stopped;
-    service.BeforeReply(c.StopAt, [&] {
-      asked.Raise();
-      stopped.Wait();
+    // Shared with the service's thread, which may still be waking from the wait when
+    // this round ends.
+    auto asked = std::make_shared<Signal>(), stopped = std::make_shared<Signal>();
+    service.BeforeReply(c.StopAt, [asked, stopped] {
+      asked->Raise();
+      stopped->Wait();
     });
     TDownLoad refresh;
-    ASSERT_TRUE(asked.Wait());
+    ASSERT_TRUE(asked->Wait());
     refresh.Stop();
-    stopped.Raise();
+    stopped->Raise();
     refresh.Join();
     service.BeforeReply(c.StopAt, nullptr);
 
