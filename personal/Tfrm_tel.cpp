@@ -16,6 +16,7 @@
 #include "core/ServletRequests.h"
 #include "core/dFunc.h"
 #include "core/qt/RunRequest.h"
+#include "core/qt/WaitCursor.h"
 #include "mainwin/alertbox/AlertBox.h"
 
 namespace velomira {
@@ -42,14 +43,6 @@ class MessageMemo : public QPlainTextEdit {
     }
     QPlainTextEdit::keyPressEvent(event);
   }
-};
-
-// The hourglass while the mail is on its way; restored however the reply ends.
-struct WaitCursor {
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
 void StyleMemo(QPlainTextEdit* memo, const char* name, QRect place) {
