@@ -48,12 +48,31 @@ bool WaitUntil(const std::function<bool()>& done, int milliseconds) {
 }
 
 WindowDriver::WindowDriver() {
+  qApp->installEventFilter(this);
   timer_.setInterval(20);
   connect(&timer_, &QTimer::timeout, this, &WindowDriver::Tick);
   timer_.start();
 }
 
-WindowDriver::~WindowDriver() { timer_.stop(); }
+WindowDriver::~WindowDriver() {
+  timer_.stop();
+  qApp->removeEventFilter(this);
+}
+
+bool WindowDriver::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->isWindow()) {
+    shownSinceStep_.emplace_back(static_cast<QWidget*>(watched));
+  }
+  return false;
+}
+
+bool WindowDriver::ShownSinceStep(const QWidget* window) const {
+  for (const QPointer<QWidget>& shown : shownSinceStep_) {
+    if (shown == window) return true;
+  }
+  return false;
+}
 
 WindowDriver& WindowDriver::Then(const QString& window, const QString& control,
                                  std::function<void(QWidget*)> look) {
@@ -69,6 +88,8 @@ void WindowDriver::Tick() {
     // A modal window other than the expected one comes first.
     if (window && (!modal || modal == window)) {
       steps_.pop_front();
+      shownSinceStep_.clear();
+      waitingTicks_ = 0;
       if (IsMessageBox(window)) Messages.push_back(BoxMessage(window));
       if (step.Look) step.Look(window);
       // Clicked from a timer of its own: the click may open a modal loop, and a timer
@@ -81,6 +102,10 @@ void WindowDriver::Tick() {
   }
   if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
     if (!steps_.empty() && modal->objectName() == steps_.front().Window) return;
+    // The window of the last step may still be up for a moment: its click is queued, or
+    // its modal loop is ending. Only a window shown since then is a wrong turn; one
+    // that stays up far longer would hang the test.
+    if (!ShownSinceStep(modal) && ++waitingTicks_ < MaxWaitingTicks) return;
     Unexpected.push_back(modal->objectName().toStdString() + ": " + BoxMessage(modal));
     modal->close();
   }

@@ -1,9 +1,11 @@
 #pragma once
 // Plays the member: while the code under test runs its modal loops, a short timer
 // waits for each expected window in turn, notes the message it shows, lets the test
-// look at it, and clicks one of its controls. A window nobody expected is noted and
-// closed, so a wrong turn fails the test instead of hanging it.
+// look at it, and clicks one of its controls. A window nobody expected (shown after the
+// last step was taken) is noted and closed, so a wrong turn fails the test instead of
+// hanging it.
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <deque>
@@ -36,9 +38,14 @@ class WindowDriver : public QObject {
     QString Window, Control;
     std::function<void(QWidget*)> Look;
   };
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void Tick();
+  bool ShownSinceStep(const QWidget* window) const;
 
+  static constexpr int MaxWaitingTicks = 250;  // 5 s of 20 ms ticks
   std::deque<Step> steps_;
+  std::vector<QPointer<QWidget>> shownSinceStep_;
+  int waitingTicks_ = 0;
   QTimer timer_;
 };
 
