@@ -151,6 +151,11 @@ public:
       const auto& titles = sample::kTitles[station.category - 1];
       const std::string seriesTitle = std::string(titles[(index + 3) % titles.size()]) + " Weekly";
       const int subCount = SubCategoryCount(station.category);
+      // The first station of each category is always live, so a search for "live" finds
+      // something in every category at any hour.
+      const bool leads = std::find_if(sample::kStations.begin(), sample::kStations.end(), [&](const auto& other) {
+                           return other.category == station.category;
+                         }) == sample::kStations.begin() + index;
       for (int day = 0; day < days; ++day) {
         const std::int64_t date = firstDay + day * kDay;
         const int dayNumber = static_cast<int>(date / kDay);
@@ -163,7 +168,8 @@ public:
           row.start = date + plan[slot] * kMinute;
           row.end = date + plan[slot + 1] * kMinute;
           row.input = row.start - 3 * kDay - static_cast<std::int64_t>(random_() % kDay);
-          row.description = sample::kDescriptions[(slot + dayNumber) % sample::kDescriptions.size()];
+          row.description = leads ? sample::kLiveDescriptions[(slot + dayNumber) % 2]
+                                  : sample::kDescriptions[(slot + dayNumber) % sample::kDescriptions.size()];
           const bool regular = static_cast<int>(slot) == regularSlot &&
                                (pattern == "0" || pattern.find(weekday) != std::string::npos);
           if (regular) {

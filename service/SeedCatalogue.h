@@ -128,6 +128,8 @@ inline constexpr std::array<const char*, 5> kDescriptions = {
     "Fresh and exclusive, straight from the studio.",
     "Everything you need to know, in plain words.",
 };
+// The two that say "live".
+inline constexpr std::array<const char*, 2> kLiveDescriptions = {kDescriptions[0], kDescriptions[2]};
 
 struct HelpTopic {
   const char* page;

@@ -47,6 +47,22 @@ TEST_F(SeedTest, EveryVariantIsPresent) {
   }
 }
 
+// Searching "live" right now must find something whatever the hour the guide is read at:
+// every quarter hour of the seeded week, in every category.
+TEST_F(SeedTest, EveryCategoryHasALiveProgramOnAirAtAnyHour) {
+  const std::int64_t now = std::time(nullptr);
+  for (std::int64_t at = now; at < now + 6 * 86400; at += 900) {
+    for (int category = 1; category <= 9; ++category) {
+      auto live = Db().prepare(
+          "SELECT COUNT(*) FROM programs WHERE category = ? AND start_utc <= ? AND end_utc > ? "
+          "AND (title LIKE '%live%' OR description LIKE '%live%')");
+      live.with(category, at, at);
+      ASSERT_TRUE(live.next());
+      ASSERT_GT(live.integer(0), 0) << "category " << category << " at " << at;
+    }
+  }
+}
+
 TEST_F(SeedTest, ProgramsAreOnAirAndUpcomingAroundNow) {
   const std::int64_t now = std::time(nullptr);
   auto onAir = Db().prepare("SELECT COUNT(DISTINCT station_id) FROM programs WHERE start_utc <= ? AND end_utc > ?");
