@@ -62,7 +62,9 @@ TEST_F(TransportTest, LongUsageLogsAreStoredWhole) {
 }
 
 // Connections that send a byte a second hold no thread: the others are
-// answered at once all along.
+// answered all along. A connection holding a thread would keep it until the
+// ten-second request limit, so a reply taking seconds means a held thread;
+// how quick the replies are is the benchmark's business.
 TEST_F(TransportTest, TricklingClientsDoNotDelayOthers) {
   constexpr int kSlow = 200;
   std::vector<std::unique_ptr<RawConnection>> slow;
@@ -87,7 +89,7 @@ TEST_F(TransportTest, TricklingClientsDoNotDelayOthers) {
   done = true;
   trickle.join();
   std::sort(took.begin(), took.end());
-  EXPECT_LT(took.back(), 100.0) << "median " << took[50] << " ms";
+  EXPECT_LT(took.back(), 3000.0) << "median " << took[50] << " ms";
   std::printf("with %d trickling connections: median %.2f ms, slowest %.2f ms\n", kSlow, took[50],
               took.back());
 }
