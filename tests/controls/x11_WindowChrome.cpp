@@ -90,14 +90,16 @@ TEST(ScreenCopy, TintsWhatIsOnTheScreen) {
   QPalette colors = white.palette();
   colors.setColor(QPalette::Window, Qt::white);
   white.setPalette(colors);
-  // Corners of the screen, away from the centred boxes other suites may show.
+  // A corner of the screen, away from the other windows of this suite.
   white.setGeometry(20, 880, 80, 60);
   white.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&white));
-  QTest::qWait(50);
-  const QImage tinted = TintImage(CaptureScreenArea(30, 890, 20, 10), 1);
-  ASSERT_EQ(tinted.size(), QSize(20, 10));
-  EXPECT_EQ(tinted.pixelColor(10, 5), QColor(85, 85, 138));
+  // Exposed is not yet painted: wait until the screen shows the white.
+  QImage tinted;
+  EXPECT_TRUE(QTest::qWaitFor([&] {
+    tinted = TintImage(CaptureScreenArea(30, 890, 20, 10), 1);
+    return tinted.size() == QSize(20, 10) && tinted.pixelColor(10, 5) == QColor(85, 85, 138);
+  }, 5000)) << qPrintable(tinted.pixelColor(10, 5).name());
 }
 
 TEST(WindowDrag, WindowFollowsTheMouseWithoutAWindowManager) {

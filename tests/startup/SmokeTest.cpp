@@ -182,7 +182,7 @@ TEST_F(Smoke, RegisterANewMemberAndLogInWithIt) {
   Keys({"Return"});  // OK on "You can use this ID."
   Type("Pass1234");
   Keys({"Return"});
-  Type("pass1234");  // the case of the letters does not matter
+  Type("Pass1234");
   Keys({"Return"});  // next
   Type("New");
   Keys({"Return", "Return"});  // first name, then past the last name
