@@ -8,8 +8,8 @@
 #include "account/ProfileLists.h"
 #include "account/RememberedLogin.h"
 #include "core/AsciiText.h"
+#include "core/TickerSpeeds.h"
 #include "core/dFunc.h"
-#include "mainwin/TickerSpeeds.h"
 #include "platform/AutoStart.h"
 
 namespace velomira {
