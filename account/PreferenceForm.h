@@ -18,7 +18,7 @@ struct PreferencePages {
   std::string FirstName, LastName, Email, Address, City, Post;
   std::string StateName;  // as shown and sent; a stored one the list lacks stays as it is
   int CountryItem = -1;   // -1: none selected
-  int AgeItem = 0;                       // 0 "Select", 1-5 the ranges
+  int AgeItem = 0;        // 0 "Select", 1-5 the ranges
   char Gender = 'f';
   int Connection = 1;  // the service's code 1-6; Dial-up at start
   bool Newsletter = true, AutoStart = true;
