@@ -6,10 +6,11 @@
 
 #include "account/LoginAttempt.h"
 #include "account/ProfileLists.h"
+#include "account/ProfileRules.h"
 #include "account/RememberedLogin.h"
 #include "core/AsciiText.h"
+#include "core/TickerSpeeds.h"
 #include "core/dFunc.h"
-#include "mainwin/TickerSpeeds.h"
 #include "platform/AutoStart.h"
 
 namespace velomira {
@@ -65,7 +66,7 @@ bool FillFromMemberRecord(const std::string& reply, PreferencePages& pages) {
   filled.Address = field(7);
   filled.City = field(8);
   filled.Post = field(10);
-  filled.StateItem = FindItemIgnoringCase(PreferenceStates(), field(9));
+  filled.StateName = StateAsListed(field(9));
   filled.CountryItem = FindItemIgnoringCase(Countries(), field(11));
   filled.AgeItem = AgeItemForCode(*age);
   if (field(13) == "m" || field(13) == "f") filled.Gender = field(13).front();
@@ -82,16 +83,15 @@ std::optional<PreferenceCheckFailure> CheckPreferences(const PreferencePages& pa
   if (pages.ZoneItem == 0) return PreferenceCheckFailure{"Please elect a time zone.", 1};
   if (pages.Password.empty()) return PreferenceCheckFailure{"Please enter your password.", 2};
   if (pages.Confirm.empty()) return PreferenceCheckFailure{"Please re-type your password to confirm.", 2};
-  if (!EqualsNoCase(pages.Password, pages.Confirm)) {
+  if (!PasswordsMatch(pages.Password, pages.Confirm)) {
     return PreferenceCheckFailure{"The two passwords do not match.", 2};
   }
   if (pages.FirstName.empty()) return PreferenceCheckFailure{"Please enter your first name.", 3};
-  // Positions counted from 1, 0 when absent.
-  const std::size_t at = pages.Email.find('@') + 1;
-  const std::size_t dot = pages.Email.find('.') + 1;
-  if (at == 0 && dot == 0) return PreferenceCheckFailure{"Please enter your e-mail address.", 3, true};
-  if (dot < at) {
-    return PreferenceCheckFailure{"The e-mail address is not in the correct format. Please try again.", 3, true};
+  switch (CheckMail(pages.Email)) {
+    case MailVerdict::Missing: return PreferenceCheckFailure{"Please enter your e-mail address.", 3, true};
+    case MailVerdict::Malformed:
+      return PreferenceCheckFailure{"The e-mail address is not in the correct format. Please try again.", 3, true};
+    case MailVerdict::Accepted: break;
   }
   if (pages.CountryItem <= 0) return PreferenceCheckFailure{"Please select a country.", 3};
   if (pages.AgeItem == 0) return PreferenceCheckFailure{"Please select a age.", 3};
@@ -109,7 +109,7 @@ MemberProfile ProfileFromPages(const PreferencePages& pages) {
   profile.Email = pages.Email;
   profile.Address = pages.Address;
   profile.City = pages.City;
-  profile.StateName = ItemText(PreferenceStates(), pages.StateItem);
+  profile.StateName = pages.StateName;
   profile.Post = pages.Post;
   profile.Country = ItemText(Countries(), pages.CountryItem);
   profile.Age = AgeCode(pages.AgeItem);
@@ -122,13 +122,11 @@ MemberProfile ProfileFromPages(const PreferencePages& pages) {
 }
 
 void StoreTickerSpeed(int speed) {
-  ClientState& state = State();
-  const bool chosen = speed >= 0 && speed < static_cast<int>(kScrollIntervals.size());
-  if (chosen) state.TickerSpeed = speed;
+  State().TickerSpeed = speed;
   IniFile ini(UserIniPath());
-  ini.WriteInteger("ticker_type", "ticker_type", state.TickerSpeed);
-  ini.WriteInteger("main", "main", chosen ? kScrollIntervals[static_cast<std::size_t>(speed)] : 0);
-  ini.WriteInteger("ticker", "ticker", chosen ? kTickerIntervals[static_cast<std::size_t>(speed)] : 0);
+  ini.WriteInteger("ticker_type", "ticker_type", speed);
+  ini.WriteInteger("main", "main", kScrollIntervals.at(static_cast<std::size_t>(speed)));
+  ini.WriteInteger("ticker", "ticker", kTickerIntervals.at(static_cast<std::size_t>(speed)));
 }
 
 bool StoreAutoStart(bool on) { return on ? WriteAutoStartEntry() : RemoveAutoStartEntry(); }

@@ -1,7 +1,8 @@
 #pragma once
 // The preferences panel without its widgets: the member record from the service into
 // the pages, the check before sending, the record to send, and the client settings the
-// panel stores (ticker speed, auto-start, remembered password).
+// panel stores once the service took the record (ticker speed, auto-start, remembered
+// password).
 #include <optional>
 #include <string>
 
@@ -15,8 +16,9 @@ struct PreferencePages {
   bool DaylightSaving = false;
   std::string Id, Password, Confirm;
   std::string FirstName, LastName, Email, Address, City, Post;
-  int StateItem = -1, CountryItem = -1;  // -1: none selected
-  int AgeItem = 0;                       // 0 "Select", 1-5 the ranges
+  std::string StateName;  // as shown and sent; a stored one the list lacks stays as it is
+  int CountryItem = -1;   // -1: none selected
+  int AgeItem = 0;        // 0 "Select", 1-5 the ranges
   char Gender = 'f';
   int Connection = 1;  // the service's code 1-6; Dial-up at start
   bool Newsletter = true, AutoStart = true;
@@ -36,11 +38,11 @@ struct PreferenceCheckFailure {
 };
 std::optional<PreferenceCheckFailure> CheckPreferences(const PreferencePages& pages);
 
-// The record to send: a state or country not in its list goes as an empty value.
+// The record to send: a country not in its list goes as an empty value.
 MemberProfile ProfileFromPages(const PreferencePages& pages);
 
-// TickerSpeed 0-2 (fast, medium, slow) or -1 for none chosen: sets TickerSpeed (not for
-// -1) and writes the speed and the two timer intervals (0 for none) to user.ini.
+// Sets TickerSpeed to speed (0 fast, 1 medium, 2 slow) and writes it with its two timer
+// intervals to user.ini.
 void StoreTickerSpeed(int speed);
 // Writes or removes the autostart entry; false when that failed.
 bool StoreAutoStart(bool on);

@@ -93,7 +93,7 @@ std::size_t ZoneItemForOffset(int offset) {
   return 0;
 }
 
-const std::vector<std::string>& RegistrationStates() {
+const std::vector<std::string>& States() {
   static const std::vector<std::string> states{
       "Select", "OTHERS INCLUDING CANADA", "ANY STATES", "ALABAMA", "ALASKA", "AMERICAN SAMOA",
       "ARIZONA", "ARKANSAS", "CALIFORNIA", "COLORADO", "CONNECTICUT", "DELAWARE",
@@ -105,22 +105,6 @@ const std::vector<std::string>& RegistrationStates() {
       "OREGON", "PALAU", "PENNSYLVANIA", "PUERTO RICO", "RHODE ISLAND", "SOUTH CAROLINA",
       "SOUTH DAKOTA", "TENNESSEE", "TEXAS", "UTAH", "VERMONT", "VIRGIN ISLANDS", "VIRGINIA",
       "WASHINGTON", "WEST VIRGINIA", "WISCONSIN", "WYOMING",
-  };
-  return states;
-}
-
-const std::vector<std::string>& PreferenceStates() {
-  static const std::vector<std::string> states{
-      "Select", "Alabama", "Alaska", "American Samoa", "Arizona", "Arkansas", "Califonia",
-      "Colorado", "Connecticut", "Delaware", "District of Columbia",
-      "Federated States of Micronesia", "Florida", "Georgia", "Guam", "Hawaii", "Idaho",
-      "Illinois", "Indiana", "Iowa", "Kansas", "Kentucky", "Louisiana", "Maine",
-      "Marshall Islands", "Maryland", "Massachusetts", "Michigan", "Minnesota", "Mississippi",
-      "Missouri", "Montana", "Nebraska", "Nevada", "New Hampshire", "New Jersey", "New Mexico",
-      "New York", "North Carolina", "North Dakota", "Northern Mariana Islands", "Ohio", "Oklahoma",
-      "Oregon", "palau", "Pennsylvania", "Puerto Rico", "Rhode Island", "South Carolina",
-      "South Dakota", "Tennessee", "Texas", "Utah", "Vermont", "Virgin Islands", "Virginia",
-      "Washington", "west Vriginia", "Wisconsin", "Wyoming",
   };
   return states;
 }

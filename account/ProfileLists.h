@@ -1,8 +1,7 @@
 #pragma once
 // The lists a member's profile is chosen from, shared by the registration wizard and
-// the preferences panel: time zones with the codes the service takes, the two state
-// lists (the wizard's and the panel's differ, misspellings included, because the
-// service has stored both), countries and age ranges. Texts are core texts.
+// the preferences panel: time zones with the codes the service takes, the states (as
+// the service stores them), countries and age ranges. Texts are core texts.
 #include <array>
 #include <string>
 #include <vector>
@@ -23,9 +22,8 @@ std::string PreferenceZoneLabel(std::size_t item);
 // 0 ("select") for an offset no item has.
 std::size_t ZoneItemForOffset(int offset);
 
-// The registration wizard's 62 states and the preferences panel's 60.
-const std::vector<std::string>& RegistrationStates();
-const std::vector<std::string>& PreferenceStates();
+// The 62 states, "Select" first, in the spellings the service stores.
+const std::vector<std::string>& States();
 // The 238 countries, "Select" first.
 const std::vector<std::string>& Countries();
 

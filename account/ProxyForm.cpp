@@ -17,8 +17,9 @@ const std::array<const char*, 4> ProxyForm::TintedEdits = {"ed_host", "ed_port",
                                                            "ed_pass"};
 
 ProxyForm::ProxyForm() {
+  // Proxy off: nothing of it may be chosen, the authentication box included, until the
+  // member connects through a proxy (or the file says so).
   for (const char* control : RuledControls) enabled_[control] = false;
-  enabled_["socks5_check"] = true;
   for (const char* edit : TintedEdits) tints_[edit] = EditTint::Grey;
 }
 

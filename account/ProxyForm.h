@@ -20,7 +20,7 @@ class ProxyForm {
   // The edit boxes the rules tint.
   static const std::array<const char*, 4> TintedEdits;
 
-  ProxyForm();  // the design state: SOCKS selected, everything but two boxes disabled
+  ProxyForm();  // proxy off: SOCKS selected, every ruled control disabled
 
   void Load(const std::string& proxyIniPath);
   void SetUseProxy(bool checked);

@@ -1,6 +1,6 @@
 #pragma once
-// The registration wizard's rules without its window: the ID-checked flag, the ID
-// page's checks in their order and the e-mail address rule.
+// The registration wizard's rules without its window: the ID-checked flag and the ID
+// page's checks in their order (the password and e-mail rules are ProfileRules').
 #include <string>
 
 namespace velomira {
@@ -19,10 +19,5 @@ struct IdPageProblem {
 };
 IdPageProblem CheckIdPage(const std::string& id, const std::string& password,
                           const std::string& confirmation, bool idChecked);
-
-enum class MailVerdict { Accepted, Missing, Malformed };
-// Only the order of the first "@" and the first "." counts: "." before "@" (or "@"
-// without ".") is malformed, neither is missing, a "." alone passes.
-MailVerdict CheckMail(const std::string& mail);
 
 }  // namespace velomira

@@ -22,13 +22,12 @@ RememberedLogin ReadRememberedLogin() {
 }
 
 void StoreRememberedLogin(const std::string& id, const std::string& password, bool autoLogin) {
-  IniFile ini(UserIniPath());
-  ini.WriteString(Section, "username", ScrambleText(id, CredentialKey));
-  ini.WriteString(Section, "password", ScrambleText(password, CredentialKey));
-  ini.WriteBool(Section, "autosave", autoLogin);
+  IniFile(UserIniPath()).WriteString(Section, "username", ScrambleText(id, CredentialKey));
+  StoreRememberedPassword(password, autoLogin);
 }
 
 void StoreRememberedPassword(const std::string& password, bool autoLogin) {
+  // Only automatic login needs the password; without it none is kept on disk.
   IniFile ini(UserIniPath());
   ini.WriteString(Section, "password", autoLogin ? ScrambleText(password, CredentialKey) : std::string());
   ini.WriteBool(Section, "autosave", autoLogin);

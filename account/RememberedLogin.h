@@ -13,10 +13,11 @@ struct RememberedLogin {
 std::string UserIniPath();  // SettingsFolder() + "user.ini"
 
 RememberedLogin ReadRememberedLogin();
-// After a successful login: the ID and password as typed, and the check box state.
+// After a successful login: the ID as typed, the check box state and the password as
+// StoreRememberedPassword keeps it.
 void StoreRememberedLogin(const std::string& id, const std::string& password, bool autoLogin);
-// After the service accepted a new password: remembered (scrambled) when autoLogin is
-// on, forgotten when it is off. The ID stays as it is.
+// After a login or once the service accepted a new password: remembered (scrambled)
+// when autoLogin is on, forgotten when it is off. The ID stays as it is.
 void StoreRememberedPassword(const std::string& password, bool autoLogin);
 // After a failed attempt or a cancelled verification: the next start shows the dialog.
 void SwitchOffAutoLogin();

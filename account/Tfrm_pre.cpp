@@ -6,10 +6,12 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include "account/ProfileLists.h"
 #include "account/RememberedLogin.h"
 #include "controls/CodePageText.h"
 #include "controls/TFlatRadioButton.h"
 #include "controls/THoverImage.h"
+#include "core/TickerSpeeds.h"
 #include "core/dFunc.h"
 #include "mainwin/MainWindowHost.h"
 #include "mainwin/alertbox/AlertBox.h"
@@ -60,8 +62,7 @@ void Tfrm_pre::Opened() {
 
 void Tfrm_pre::MemberRecordLoaded(const std::string& reply) {
   cb_save->setChecked(ReadRememberedLogin().AutoLogin);
-  const int speed = State().TickerSpeed;
-  if (speed >= 0 && speed < static_cast<int>(SpeedButtons.size())) {
+  if (const int speed = State().TickerSpeed; IsTickerSpeed(speed)) {
     SpeedButtons[static_cast<std::size_t>(speed)]->setChecked(true);
   }
   PreferencePages pages = ReadPages();
@@ -86,7 +87,7 @@ PreferencePages Tfrm_pre::ReadPages() const {
   pages.Address = FromQString(ed_addr->text());
   pages.City = FromQString(ed_city->text());
   pages.Post = FromQString(ed_post->text());
-  pages.StateItem = cb_state->currentIndex();
+  pages.StateName = cb_state->currentIndex() >= 0 ? FromQString(cb_state->currentText()) : std::string();
   pages.CountryItem = cb_country->currentIndex();
   pages.AgeItem = std::max(cb_age->currentIndex(), 0);
   pages.Gender = rb_male->isChecked() ? 'm' : 'f';
@@ -111,7 +112,7 @@ void Tfrm_pre::ShowPages(const PreferencePages& pages) {
   ed_addr->setText(ToQString(pages.Address));
   ed_city->setText(ToQString(pages.City));
   ed_post->setText(ToQString(pages.Post));
-  SetCurrent(cb_state, pages.StateItem);
+  ShowState(pages.StateName);
   SetCurrent(cb_country, pages.CountryItem);
   SetCurrent(cb_age, pages.AgeItem);
   (pages.Gender == 'm' ? rb_male : rb_female)->setChecked(true);
@@ -120,36 +121,38 @@ void Tfrm_pre::ShowPages(const PreferencePages& pages) {
   cb_new->setChecked(pages.AutoStart);
 }
 
+void Tfrm_pre::ShowState(const std::string& name) {
+  // A state the list lacks is shown as an item of its own, so that OK sends it back.
+  while (cb_state->count() > static_cast<int>(States().size())) cb_state->removeItem(cb_state->count() - 1);
+  int item = FindItemIgnoringCase(States(), name);
+  if (item < 0 && !name.empty()) {
+    cb_state->addItem(ToQString(name));
+    item = cb_state->count() - 1;
+  }
+  cb_state->setCurrentIndex(item);
+}
+
 int Tfrm_pre::ChosenSpeed() const {
   for (std::size_t i = 0; i < SpeedButtons.size(); ++i) {
     if (SpeedButtons[i]->isChecked()) return static_cast<int>(i);
   }
-  return -1;
+  return State().TickerSpeed;
 }
 
 void Tfrm_pre::pre_okClick() {
   if (Busy()) return;
   const PreferencePages pages = ReadPages();
-  StoreTickerSpeed(ChosenSpeed());
-  const QPointer<Tfrm_pre> guard(this);
-  if (!StoreAutoStart(pages.AutoStart)) {
-    ShowAlert(pages.AutoStart ? "Velomira could not be set to start when you log in:\r"
-                                "the autostart folder cannot be written."
-                              : "Velomira could not be kept from starting when you log in:\r"
-                                "the autostart entry cannot be removed.");
-    if (!guard) return;
-  }
-
   if (const auto failure = CheckPreferences(pages)) {
     if (failure->ClearEmail) ed_mail->clear();
+    const QPointer<Tfrm_pre> guard(this);
     ShowAlert(failure->Message);
     if (guard) ShowPage(failure->Page);
     return;
   }
 
-  // The remembered password changes only once the service has taken it.
-  rememberPassword_ = cb_save->isChecked();
-  sentPassword_ = pages.Password;
+  // The client's own settings change only once the service has taken the record: a
+  // refused OK leaves everything as it was.
+  settings_ = {ChosenSpeed(), pages.AutoStart, cb_save->isChecked(), pages.Password};
   Request([profile = ProfileFromPages(pages)] { return RequestPreferenceUpdate(profile); },
           [this](const std::string& reply) { UpdateAnswered(reply); });
 }
@@ -159,7 +162,16 @@ void Tfrm_pre::UpdateAnswered(const std::string& reply) {
     ShowAlert(TryLaterMessage);
     return;
   }
-  StoreRememberedPassword(sentPassword_, rememberPassword_);
+  StoreTickerSpeed(settings_.TickerSpeed);
+  StoreRememberedPassword(settings_.Password, settings_.RememberPassword);
+  if (!StoreAutoStart(settings_.AutoStart)) {
+    const QPointer<Tfrm_pre> guard(this);
+    ShowAlert(settings_.AutoStart ? "Velomira could not be set to start when you log in:\r"
+                                    "the autostart folder cannot be written."
+                                  : "Velomira could not be kept from starting when you log in:\r"
+                                    "the autostart entry cannot be removed.");
+    if (!guard) return;
+  }
   Host().RefreshClock();
   imgOkClick();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The preferences panel: the member record from the service on four pages (time zone,
-// ID and password, personal info, settings), sent back whole on OK together with the
-// client's own settings (ticker speed, remembered password, auto-start). It takes the
+// ID and password, personal info, settings), sent back whole on OK; the client's own
+// settings (ticker speed, remembered password, auto-start) follow once it is taken. It takes the
 // main window's place like a guide window; Cancel gives the main window back unchanged.
 #include <array>
 #include <string>
@@ -73,11 +73,19 @@ class Tfrm_pre : public GuideWindow {
   void BuildSettingsPage(QWidget* page);
   void MemberRecordLoaded(const std::string& reply);
   void UpdateAnswered(const std::string& reply);
+  void ShowState(const std::string& name);
   int ChosenSpeed() const;
 
+  // The client's own settings as OK found them, stored once the service took the record.
+  struct PendingSettings {
+    int TickerSpeed = 0;
+    bool AutoStart = false;
+    bool RememberPassword = false;  // cb_save
+    std::string Password;
+  };
+
   int page_ = 1;
-  bool rememberPassword_ = false;  // cb_save when OK was pressed
-  std::string sentPassword_;
+  PendingSettings settings_;
 };
 
 }  // namespace velomira

@@ -194,7 +194,7 @@ void Tfrm_pre::BuildPersonalPage(QWidget* page) {
   ed_post = LabelledEdit(page, "ed_post", "Postal Code", 5);
   ed_post->resize(90, ed_post->height());
   Text(page, "Label11", "State", QRect(6, 4 + 6 * kRow, 70, 16));
-  cb_state = DropDown(page, "cb_state", QRect(kFieldLeft, 2 + 6 * kRow, 120, 20), PreferenceStates());
+  cb_state = DropDown(page, "cb_state", QRect(kFieldLeft, 2 + 6 * kRow, 120, 20), States());
   Text(page, "Label12", "(U.S only)", QRect(kFieldLeft + 124, 4 + 6 * kRow, 60, 16));
   Text(page, "Label13", "Country", QRect(6, 4 + 7 * kRow, 70, 16));
   cb_country = DropDown(page, "cb_country", QRect(kFieldLeft, 2 + 7 * kRow, kFieldWidth, 20), Countries());

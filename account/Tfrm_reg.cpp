@@ -192,7 +192,7 @@ void Tfrm_reg::MakePersonalPage() {
   MakeCaption(pnl3, "Label23", "State", top(6));
   MakeLabel(pnl3, QStringLiteral("Label27"), "(U.S only)", {58, top(6), 60, 20});
   cb_state = MakeList(pnl3, QStringLiteral("cb_state"), at(6));
-  for (const std::string& state : RegistrationStates()) cb_state->addItem(ToQString(state));
+  for (const std::string& state : States()) cb_state->addItem(ToQString(state));
   FitOpenList(cb_state);
   MakeCaption(pnl3, "Label24", "Country", top(7));
   cb_contry = MakeList(pnl3, QStringLiteral("cb_contry"), at(7));

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "account/Login.h"
+#include "account/ProfileRules.h"
 #include "account/RegistrationChecks.h"
 #include "account/ProfileLists.h"
 #include "account/Tfrm_login.h"
@@ -138,7 +139,7 @@ MemberProfile Tfrm_reg::Answers() const {
   member.Email = Text(ed_mail);
   member.Address = Text(ed_addr);
   member.City = Text(ed_city);
-  member.StateName = ItemText(RegistrationStates(), cb_state->currentIndex());
+  member.StateName = ItemText(States(), cb_state->currentIndex());
   member.Post = Text(ed_code);
   member.Country = ItemText(Countries(), cb_contry->currentIndex());
   member.Age = AgeCode(cb_age->currentIndex());

@@ -11,6 +11,7 @@
 
 #include "Clock.h"
 #include "Published.h"
+#include "TickerSpeeds.h"
 
 namespace velomira {
 
@@ -106,7 +107,7 @@ struct ClientState {
   std::atomic<int> NewFetchChecks{0};
 
   // Main window display state (UI thread only).
-  int TickerSpeed = 0;
+  int TickerSpeed = kDefaultTickerSpeed;  // the main window takes the saved one
   bool SimpleDisplay = false;
   bool PanelSwapDone = true;
 

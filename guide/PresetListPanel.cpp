@@ -1,6 +1,7 @@
 #include "PresetListPanel.h"
 
 #include <QScrollBar>
+#include <algorithm>
 #include <array>
 
 #include "GuideLayout.h"
@@ -41,9 +42,7 @@ std::string PresetDeleteKey(const ProgramFields& fields) {
   return IsRepeatedProgram(fields) ? id + "," + RecordField(fields, 16) : id + ",-";
 }
 
-int PresetScrollMaximum(int listHeight) {
-  return listHeight <= kViewHeight ? listHeight : listHeight - kViewHeight;
-}
+int PresetScrollMaximum(int rowsBottom) { return std::max(0, rowsBottom - kViewHeight); }
 
 PresetListPanel::PresetListPanel(QWidget* parent, const QRect& place)
     : QObject(parent), rows_(nullptr, PresetRowStyle(), nullptr) {
@@ -68,7 +67,10 @@ int PresetListPanel::Load(const std::string& reply) {
   deleteKeys_.clear();
   for (QWidget* control : pnlInfo->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) delete control;
   const std::string_view body = ReplyBody(reply);
-  if (body.empty()) return 0;
+  if (body.empty()) {
+    scbPreset->setMaximum(0);  // no rows left to scroll to
+    return 0;
+  }
 
   std::vector<std::string> records, fields;
   SplitText(body, std::string_view(&RecordSeparator, 1), records);
@@ -78,7 +80,8 @@ int PresetListPanel::Load(const std::string& reply) {
     y = BuildRow(static_cast<int>(n), fields, y);
   }
   pnlInfo->resize(pnlInfo->width(), y);
-  scbPreset->setMaximum(PresetScrollMaximum(y));
+  // y ends with the gap after the last row, which need not come into view.
+  scbPreset->setMaximum(PresetScrollMaximum(y - rows_.Style().RowGap));
   return Count();
 }
 

@@ -20,9 +20,8 @@ class PresetListPanel : public QObject {
   // The view at place inside parent, the scroll bar right of it.
   PresetListPanel(QWidget* parent, const QRect& place);
 
-  // Rebuilds the rows from a New_PresetList reply. A reply without records leaves the
-  // list empty but keeps the panel's height and the scroll bar's maximum. Returns the
-  // number of presets shown.
+  // Rebuilds the rows from a New_PresetList reply; a reply without records leaves the
+  // list empty with nothing to scroll. Returns the number of presets shown.
   int Load(const std::string& reply);
   // The delete keys of the checked presets, each followed by ":", run together.
   std::string CheckedKeys() const;
@@ -44,7 +43,8 @@ class PresetListPanel : public QObject {
 // What deleting a preset sends for it: "program,-", or "program,regular" for a
 // repeating one.
 std::string PresetDeleteKey(const ProgramFields& fields);
-// The scroll bar's maximum for a list panel this high (the view shows 165 pixels).
-int PresetScrollMaximum(int listHeight);
+// The scroll bar's maximum for rows ending rowsBottom pixels below the list's top: the
+// last row just in the 165 pixels of the view, 0 when all rows fit.
+int PresetScrollMaximum(int rowsBottom);
 
 }  // namespace velomira

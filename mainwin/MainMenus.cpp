@@ -7,7 +7,7 @@
 #include <QPointer>
 
 #include "TfrmMain.h"
-#include "TickerSpeeds.h"
+#include "core/TickerSpeeds.h"
 #include "controls/CodePageText.h"
 #include "controls/THoverLabel.h"
 #include "controls/Tag.h"
@@ -214,7 +214,7 @@ void TfrmMain::popMenuPopup(THoverLabel* label) {
 void TfrmMain::mainpopPopup() { RebuildChannelMenu(MenuItem("MyChannels2")); }
 
 void TfrmMain::ApplySpeed(int speed) {
-  if (speed < 0 || speed > 2) return;
+  if (!IsTickerSpeed(speed)) return;
   for (int s = 0; s < 3; ++s) {
     for (const char* name : kSpeedMarks[static_cast<std::size_t>(s)]) MenuItem(name)->setChecked(s == speed);
   }

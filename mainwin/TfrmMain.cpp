@@ -12,6 +12,7 @@
 #include "controls/TTransparentButton.h"
 #include "controls/Tag.h"
 #include "AlarmDue.h"
+#include "core/TickerSpeeds.h"
 #include "core/dFunc.h"
 #include "core/qt/SkinPicture.h"
 #include "core/qt/TitleBar.h"
@@ -193,15 +194,14 @@ void TfrmMain::ReadWindowSettings() {
   SetAlwaysOnTop(mainIni.ReadBool("alwaytop", "alwaytop", true));
 
   IniFile userIni(SettingsFolder() + "user.ini");
-  TimerMain->setInterval(userIni.ReadInteger("main", "main", 50));
-  TimerTicker->setInterval(userIni.ReadInteger("ticker", "ticker", 4000));
-  // The check marks only; TickerSpeed and the intervals stay as they are.
-  static constexpr std::array<std::array<const char*, 2>, 3> kSpeedItems{
-      {{"Fast1", "fast2"}, {"medium1", "Medium2"}, {"Slow1", "Slow2"}}};
-  const int tickerType = userIni.ReadInteger("ticker_type", "ticker_type", 1);
-  if (tickerType >= 0 && tickerType <= 2) {
-    for (const char* name : kSpeedItems[static_cast<std::size_t>(tickerType)]) MenuItem(name)->setChecked(true);
-  }
+  // The saved speed is TickerSpeed from the start, so that returning from a guide window
+  // and the preferences panel go by the speed that runs rather than by fast.
+  const int saved = userIni.ReadInteger("ticker_type", "ticker_type", kDefaultTickerSpeed);
+  State().TickerSpeed = IsTickerSpeed(saved) ? saved : kDefaultTickerSpeed;
+  ApplySpeed(State().TickerSpeed);
+  // Intervals saved at exit win over the speed's own.
+  TimerMain->setInterval(userIni.ReadInteger("main", "main", TimerMain->interval()));
+  TimerTicker->setInterval(userIni.ReadInteger("ticker", "ticker", TimerTicker->interval()));
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #include "MyCategoryList.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "core/AsciiText.h"
@@ -59,7 +60,9 @@ std::string SubCategoryName(const MyCategoryEntry& entry, const CategoryTextList
   return {};
 }
 
-int MyListScrollMaximum(int count) { return 17 * count + 7; }
+int MyListHeight(int count) { return kMyListRowHeight * count; }
+
+int MyListScrollMaximum(int count) { return std::max(0, MyListHeight(count) - kMyListViewHeight); }
 
 std::string DeleteCates(const std::vector<MyCategoryEntry>& entries, const std::vector<bool>& checked) {
   std::string cates;

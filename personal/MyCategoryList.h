@@ -27,7 +27,12 @@ std::string CategoryLabel(const MyCategoryEntry& entry);
 std::string SubCategoryName(const MyCategoryEntry& entry, const CategoryTextLists& codes,
                             const CategoryTextLists& names);
 
-// The scroll bar's maximum (and the row panel's height) for count rows.
+// The rows are kMyListRowHeight pixels high, seen through kMyListViewHeight pixels.
+inline constexpr int kMyListRowHeight = 17;
+inline constexpr int kMyListViewHeight = 174;
+// The row panel's height for count rows, and the scroll bar's maximum: the last row just
+// in view, 0 when all rows fit.
+int MyListHeight(int count);
 int MyListScrollMaximum(int count);
 
 // "code:sub," of each checked entry, in order; empty when none is checked.

@@ -29,10 +29,9 @@ const GuideWindowSpec kEditWindow{
 
 constexpr QPoint kCategoryButton(174, 35);
 constexpr QRect kListFrame(12, 58, 266, 226);
-constexpr QRect kRowsClip(2, 20, 244, 174);
-constexpr QRect kScrollBar(250, 20, 12, 174);
+constexpr QRect kRowsClip(2, 20, 244, kMyListViewHeight);
+constexpr QRect kScrollBar(250, 20, 12, kMyListViewHeight);
 constexpr QPoint kDeleteButton(196, 200);
-constexpr int kRowHeight = 17;
 
 const QColor kCategoryText(0x00, 0x00, 0x50);
 const QColor kCategoryBack(0xD9, 0xE0, 0xF3);
@@ -84,7 +83,7 @@ Tfrm_edit::Tfrm_edit(MainWindowHost& host) : GuideWindow(host, kEditWindow) {
   scbbar = new QScrollBar(Qt::Vertical, Panel1);
   scbbar->setObjectName("scbbar");
   scbbar->setGeometry(kScrollBar);
-  scbbar->setSingleStep(kRowHeight);
+  scbbar->setSingleStep(kMyListRowHeight);
   scbbar->setPageStep(kRowsClip.height());
   connect(scbbar, &QScrollBar::valueChanged, this, [this](int position) { Panel2->move(0, -position); });
 
@@ -123,16 +122,16 @@ void Tfrm_edit::BuildRows() {
   }
   CategoryLabels.clear();
   Checks.clear();
-  const int maximum = MyListScrollMaximum(static_cast<int>(entries_.size()));
-  scbbar->setRange(0, maximum);
+  const int count = static_cast<int>(entries_.size());
+  scbbar->setRange(0, MyListScrollMaximum(count));
   scbbar->setValue(0);
-  Panel2->setGeometry(0, 0, Panel3->width(), maximum);
+  Panel2->setGeometry(0, 0, Panel3->width(), MyListHeight(count));
 
   const auto subCategories = State().SubCategories.Get();
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     auto* row = new QWidget(Panel2);
     row->setObjectName(QStringLiteral("Row%1").arg(i));
-    row->setGeometry(0, kRowHeight * static_cast<int>(i), Panel2->width(), kRowHeight);
+    row->setGeometry(0, kMyListRowHeight * static_cast<int>(i), Panel2->width(), kMyListRowHeight);
     row->setAutoFillBackground(true);
     QPalette rowColors = row->palette();
     rowColors.setColor(QPalette::Window, Qt::white);

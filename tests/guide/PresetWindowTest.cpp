@@ -176,26 +176,55 @@ TEST_F(PresetWindowTest, TitleAndTimeLightEachOtherAndAClickNeitherOffersNorLogs
   EXPECT_TRUE(State().Usage.ProgramClicks.empty());
 }
 
-TEST_F(PresetWindowTest, ScrollMaximumLeavesTheLast165PixelsInView) {
+TEST_F(PresetWindowTest, ScrollMaximumBringsTheLastRowJustIntoTheView) {
   struct Case {
-    int height, maximum;
+    int rowsBottom, maximum;
   };
-  for (const Case& c : {Case{300, 135}, Case{150, 150}, Case{165, 165}, Case{166, 1}, Case{4, 4}}) {
-    EXPECT_EQ(PresetScrollMaximum(c.height), c.maximum) << c.height;
+  for (const Case& c : {Case{300, 135}, Case{166, 1}, Case{165, 0}, Case{150, 0}, Case{4, 0}}) {
+    EXPECT_EQ(PresetScrollMaximum(c.rowsBottom), c.maximum) << c.rowsBottom;
   }
 
+  for (int count : {1, 3, 6, 12}) {
+    SCOPED_TRACE(count);
+    std::vector<std::string> records;
+    for (int n = 0; n < count; ++n) records.push_back(Preset(std::to_string(20 + n), "Show " + std::to_string(n)));
+    service_.Reply(ListPath, Reply(records));
+    TfrmPreset* window = OpenWindow();
+    QScrollBar* bar = window->List->scbPreset;
+    QWidget* view = window->List->View;
+    const int lastRowBottom = Label(window, 'S', count - 1)->geometry().bottom() + 1;
+    EXPECT_EQ(view->height(), 165);
+    EXPECT_EQ(window->List->pnlInfo->height(), lastRowBottom + 10);
+    if (lastRowBottom <= view->height()) {
+      EXPECT_EQ(bar->maximum(), 0);  // all rows fit: nothing to scroll
+    } else {
+      bar->setValue(bar->maximum());
+      const QRect lastRow = Label(window, 'S', count - 1)->geometry().translated(window->List->pnlInfo->pos());
+      EXPECT_EQ(lastRow.bottom() + 1, view->height());  // just fully in view
+    }
+    delete window;
+  }
+}
+
+TEST_F(PresetWindowTest, PixelScrollingMovesTheListAndAnEmptyListHasNothingToScroll) {
   std::vector<std::string> records;
   for (int n = 0; n < 6; ++n) records.push_back(Preset(std::to_string(20 + n), "Show " + std::to_string(n)));
   service_.Reply(ListPath, Reply(records));
   TfrmPreset* window = OpenWindow();
-  QWidget* list = window->List->pnlInfo;
-  EXPECT_EQ(list->height(), Label(window, 'S', 5)->geometry().bottom() + 1 + 10);
-  EXPECT_EQ(window->List->scbPreset->maximum(), PresetScrollMaximum(list->height()));
-  EXPECT_EQ(window->List->View->height(), 165);
-  window->List->scbPreset->setValue(42);
-  EXPECT_EQ(list->y(), -42);
-  EXPECT_EQ(window->List->scbPreset->singleStep(), 5);
-  EXPECT_EQ(window->List->scbPreset->pageStep(), 37);
+  QScrollBar* bar = window->List->scbPreset;
+  bar->setValue(42);
+  EXPECT_EQ(window->List->pnlInfo->y(), -42);
+  EXPECT_EQ(bar->singleStep(), 5);
+  EXPECT_EQ(bar->pageStep(), 37);
+
+  // Every preset deleted: the list is empty and cannot be scrolled into blank space.
+  Check(window, 0)->setChecked(true);
+  service_.Reply(ListPath, Reply({}));
+  window->imgDeleteClick();
+  WaitIdle(window);
+  EXPECT_EQ(window->List->Count(), 0);
+  EXPECT_EQ(bar->maximum(), 0);
+  EXPECT_EQ(window->List->pnlInfo->y(), 0);
 }
 
 TEST_F(PresetWindowTest, DeleteSendsTheCheckedKeysRunTogetherAndReloadsFromTheTop) {

@@ -42,19 +42,37 @@ TEST_F(MainWindowTest, CreationReadsPlaceSpeedMarksAndAlwaysOnTop) {
   EXPECT_EQ(State().Usage.LoginTime, "20261210,213100");
   EXPECT_EQ(State().MemberId, "member7");
 
-  // The first restoration applies TickerSpeed (0, fast), not the marks.
+  // The saved speed is TickerSpeed: the first restoration keeps the member's Slow.
+  EXPECT_EQ(State().TickerSpeed, 2);
   window->ListEmpty = false;
   RestoreMainTimers();
-  EXPECT_EQ(window->TimerMain->interval(), 30);
-  EXPECT_EQ(window->TimerTicker->interval(), 500);
-  EXPECT_TRUE(window->MenuItem("Fast1")->isChecked());
-  EXPECT_TRUE(window->MenuItem("fast2")->isChecked());
-  EXPECT_FALSE(window->MenuItem("Slow1")->isChecked());
+  EXPECT_EQ(window->TimerMain->interval(), 90);
+  EXPECT_EQ(window->TimerTicker->interval(), 4000);
+  EXPECT_TRUE(window->MenuItem("Slow1")->isChecked());
+  EXPECT_TRUE(window->MenuItem("Slow2")->isChecked());
+  EXPECT_FALSE(window->MenuItem("Fast1")->isChecked());
   EXPECT_TRUE(window->TimerMain->isActive());
   EXPECT_TRUE(window->TimerTicker->isActive());
 
   delete window;
   EXPECT_EQ(frmMain, nullptr);
+}
+
+TEST_F(MainWindowTest, WithoutASavedSpeedMediumRunsAndReturningFromAWindowKeepsIt) {
+  for (const int saved : {-1, 7}) {  // none, and one that is no speed
+    SCOPED_TRACE(saved);
+    State().TickerSpeed = 0;  // the window decides, not what came before
+    if (saved >= 0) IniFile(State().ProgramDir + "user.ini").WriteInteger("ticker_type", "ticker_type", saved);
+    TfrmMain* window = Create();
+    EXPECT_EQ(State().TickerSpeed, 1);
+    EXPECT_TRUE(window->MenuItem("medium1")->isChecked());
+    EXPECT_TRUE(window->MenuItem("Medium2")->isChecked());
+    window->ListEmpty = false;
+    RestoreMainTimers();
+    EXPECT_EQ(window->TimerMain->interval(), 50);
+    EXPECT_EQ(window->TimerTicker->interval(), 4000);
+    delete window;
+  }
 }
 
 TEST_F(MainWindowTest, StartModesShowTheStartPicturesAndRunNoTimer) {

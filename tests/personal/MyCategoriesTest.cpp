@@ -34,12 +34,12 @@ class MyCategoriesTest : public PersonalTest {
   }
 };
 
-TEST_F(MyCategoriesTest, ThreeEntriesGiveThreeRowsAndAScrollMaximumOf58) {
+TEST_F(MyCategoriesTest, ThreeEntriesGiveThreeRowsThatFitWithoutScrolling) {
   Tfrm_edit* editor = Open({MyEntry("1", "2"), MyEntry("2", "7"), MyEntry("7", "9")});
   EXPECT_EQ(host_.Shown, static_cast<QWidget*>(editor->Panel));
   ASSERT_EQ(editor->Rows.size(), 3u);
-  EXPECT_EQ(editor->scbbar->maximum(), 58);
-  EXPECT_EQ(editor->Panel2->height(), 58);
+  EXPECT_EQ(editor->scbbar->maximum(), 0);
+  EXPECT_EQ(editor->Panel2->height(), 51);
   EXPECT_EQ(editor->Rows[2]->y(), 34);
   EXPECT_EQ(editor->CategoryLabels[0]->text(), "News");
   EXPECT_EQ(editor->Checks[0]->text(), "   Politics");
@@ -49,8 +49,29 @@ TEST_F(MyCategoriesTest, ThreeEntriesGiveThreeRowsAndAScrollMaximumOf58) {
   EXPECT_EQ(editor->CategoryLabels[2]->textFormat(), Qt::PlainText);
   EXPECT_EQ(service_.RequestsTo(ListPath).at(0).Param("usr_id"), "member7");
 
-  editor->scbbar->setValue(20);
-  EXPECT_EQ(editor->Panel2->y(), -20);
+}
+
+TEST_F(MyCategoriesTest, ScrollMaximumBringsTheLastRowJustIntoTheView) {
+  // The view shows 174 pixels of 17-pixel rows: ten fit, the eleventh needs scrolling.
+  const struct {
+    int rows, maximum;
+  } cases[] = {{10, 0}, {11, 13}, {12, 30}, {20, 166}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rows);
+    std::vector<std::string> entries;
+    for (int i = 0; i < c.rows; ++i) entries.push_back(MyEntry("1", std::to_string(1 + i % 5)));
+    Tfrm_edit* editor = Open(entries);
+    ASSERT_EQ(editor->Rows.size(), static_cast<std::size_t>(c.rows));
+    EXPECT_EQ(editor->scbbar->maximum(), c.maximum);
+    EXPECT_EQ(editor->Panel2->height(), 17 * c.rows);
+    editor->scbbar->setValue(editor->scbbar->maximum());
+    EXPECT_EQ(editor->Panel2->y(), -c.maximum);
+    const QRect lastRow = editor->Rows.back()->geometry().translated(editor->Panel2->pos());
+    if (c.maximum > 0) {
+      EXPECT_EQ(lastRow.bottom() + 1, editor->Panel3->height());  // just fully in view
+    }
+    delete editor;
+  }
 }
 
 TEST_F(MyCategoriesTest, AnEmptyOrFailedListReplyGivesNoRows) {
@@ -60,7 +81,7 @@ TEST_F(MyCategoriesTest, AnEmptyOrFailedListReplyGivesNoRows) {
     editor->LoadList();
     WaitIdle(editor);
     EXPECT_TRUE(editor->Rows.empty());
-    EXPECT_EQ(editor->scbbar->maximum(), 7);
+    EXPECT_EQ(editor->scbbar->maximum(), 0);
     delete editor;
   }
 }

@@ -1,7 +1,7 @@
 // The preferences panel in a stand-in main window against the canned service: the
-// member record into the pages, OK's order (ticker speed and auto-start first, the
-// check, the update, the remembered password only once the service took it, the new
-// time zone at once), failures that leave the panel usable, and Cancel.
+// member record into the pages, an unchanged OK that sends the record back as it came,
+// OK's order (the check, the update, the client's own settings only once the service
+// took it, the new time zone at once), refusals that store nothing, and Cancel.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +16,7 @@
 #include "controls/CodePageText.h"
 #include "controls/TFlatRadioButton.h"
 #include "controls/TPicturePanel.h"
+#include "account/ProfileLists.h"
 #include "core/dFunc.h"
 
 namespace velomira::test {
@@ -36,6 +37,19 @@ std::string UpdateReply(const std::string& code, const std::string& offset) {
   return code + std::string(32 - code.size(), ' ') + offset;
 }
 
+// The client's own settings as user.ini, the autostart folder and the state hold them.
+struct Settings {
+  int TickerSpeed, TickerType, Main, Ticker;
+  bool AutoLogin, AutoStartEntry;
+  std::string Password;
+  bool operator==(const Settings&) const = default;
+};
+
+void PrintTo(const Settings& s, std::ostream* out) {
+  *out << "speed " << s.TickerSpeed << ", ini " << s.TickerType << "/" << s.Main << "/" << s.Ticker
+       << ", autosave " << s.AutoLogin << ", entry " << s.AutoStartEntry << ", password " << s.Password;
+}
+
 class PreferencesTest : public GuideTest {
  protected:
   void SetUp() override {
@@ -47,7 +61,6 @@ class PreferencesTest : public GuideTest {
     IniFile user(UserIniPath());
     user.WriteString("user", "password", ScrambleText("oldpass", CredentialKey));
     user.WriteBool("user", "autosave", true);
-    State().TickerSpeed = 1;
   }
   void TearDown() override {
     GuideTest::TearDown();
@@ -87,9 +100,19 @@ class PreferencesTest : public GuideTest {
     return count;
   }
 
+  bool AutoStartEntryExists() const { return QFile::exists(configHome_ + "/autostart/velomira.desktop"); }
+  Settings StoredSettings() const {
+    const IniFile user(UserIniPath());
+    return {State().TickerSpeed, user.ReadInteger("ticker_type", "ticker_type", -1),
+            user.ReadInteger("main", "main", -1), user.ReadInteger("ticker", "ticker", -1),
+            user.ReadBool("user", "autosave", false), AutoStartEntryExists(), RememberedPassword()};
+  }
+
   QString configHome_;
   QPointer<Tfrm_pre> window_;
 };
+
+
 
 TEST_F(PreferencesTest, TheRecordFillsThePagesAndTheTimeZoneSelectsTheFirstItemOfItsOffset) {
   struct Case {
@@ -128,47 +151,112 @@ TEST_F(PreferencesTest, AnUnknownTimeZoneStopsOkAtTheTimeZonePage) {
   EXPECT_EQ(UpdatesSent(), 0);
 }
 
-TEST_F(PreferencesTest, StatesMatchWithoutRegardToCaseAndAnUnlistedOneSendsNothing) {
-  Open(MemberRecord("-500", "ALABAMA"));
-  EXPECT_EQ(window_->cb_state->currentText(), "Alabama");
-  window_->pre_cancelClick();
-  Settle(0);
+TEST_F(PreferencesTest, AnUnchangedOkSendsTheRecordBackAsStoredAndChangesNoSetting) {
+  // A member who once chose Slow, with the password retyped as he must to save.
+  IniFile user(UserIniPath());
+  user.WriteInteger("ticker_type", "ticker_type", 2);
+  user.WriteInteger("main", "main", 90);
+  user.WriteInteger("ticker", "ticker", 4000);
+  user.WriteString("user", "password", ScrambleText("secret1", CredentialKey));
+  State().TickerSpeed = 2;
+  const Settings before = StoredSettings();
+  service_.ReplyWhen(PreferencePath, "mode", "update", UpdateReply("100", "-0500"));
 
-  for (const std::string state : {"CALIFORNIA", "OTHERS INCLUDING CANADA"}) {
-    Open(MemberRecord("-500", state));
-    EXPECT_EQ(window_->cb_state->currentIndex(), -1) << state;
-    service_.ReplyWhen(PreferencePath, "mode", "update", UpdateReply("100", "-0500"));
-    TypePasswords("newpass", "newpass");
-    PressOk();
-    ASSERT_FALSE(service_.RequestsTo(PreferencePath).empty());
+  struct Case {
+    std::string stored, sent;
+  };
+  std::vector<Case> cases;
+  for (const std::string& state : States()) cases.push_back({state, state});  // "Select" included
+  // Spellings the old panel sent: the same state in another case goes as the list spells
+  // it; one the list lacks, or none at all, goes back as it came.
+  for (const Case& c : std::vector<Case>{{"Alabama", "ALABAMA"},
+                                         {"palau", "PALAU"},
+                                         {"Califonia", "Califonia"},
+                                         {"west Vriginia", "west Vriginia"},
+                                         {"Ontario", "Ontario"},
+                                         {"", ""}}) {
+    cases.push_back(c);
+  }
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    Open(MemberRecord("-500", c.stored));
+    EXPECT_EQ(FromQString(window_->cb_state->currentText()), c.sent);
+    TypePasswords("secret1", "secret1");
+    service_.ClearRequests();
+    EXPECT_TRUE(PressOk().empty());
+    EXPECT_FALSE(window_);
+    ASSERT_EQ(UpdatesSent(), 1);
     const Received update = service_.RequestsTo(PreferencePath).back();
-    EXPECT_EQ(update.Param("mode"), "update");
-    EXPECT_TRUE(update.Target.find("&state=&post=73301&") != std::string::npos) << update.Target;
+    const std::vector<std::pair<std::string, std::string>> expected{
+        {"gmt", "-0500"},     {"usr_id", "member7"}, {"pass", "secret1"},       {"first_name", "Kim"},
+        {"last_name", "Park"}, {"e_mail", "kim@example.org"}, {"address", "1 Main St"}, {"city", "Austin"},
+        {"state", c.sent},   {"post", "73301"},     {"country", "United States"}, {"age", "25"},
+        {"gender", "m"},     {"conn_tp", "3"},      {"letter", "n"},           {"login_auto", "n"},
+        {"smmr", "y"}};
+    for (const auto& [key, value] : expected) EXPECT_EQ(update.Param(key), value) << key;
+    EXPECT_EQ(StoredSettings(), before);
   }
 }
 
-TEST_F(PreferencesTest, AMismatchedConfirmationStoresTheSpeedButNotThePassword) {
+TEST_F(PreferencesTest, AMemberWhoNeverChoseASpeedSeesAndKeepsTheSpeedThatRuns) {
+  // Without a saved speed the main list runs medium (50 and 4000 ms).
   Open(MemberRecord("-500"));
-  window_->SpeedButtons[2]->setChecked(true);
-  TypePasswords("newpass", "otherpass");
-  EXPECT_EQ(PressOk(), std::vector<std::string>{"The two passwords do not match."});
-
-  EXPECT_EQ(window_->Page(), 2);
-  EXPECT_EQ(State().TickerSpeed, 2);
+  EXPECT_TRUE(window_->SpeedButtons[1]->isChecked());
+  service_.ReplyWhen(PreferencePath, "mode", "update", UpdateReply("100", "-0500"));
+  TypePasswords("newpass", "newpass");
+  EXPECT_TRUE(PressOk().empty());
   const IniFile user(UserIniPath());
-  EXPECT_EQ(user.ReadInteger("ticker_type", "ticker_type", -1), 2);
-  EXPECT_EQ(user.ReadInteger("main", "main", -1), 90);
+  EXPECT_EQ(State().TickerSpeed, 1);
+  EXPECT_EQ(user.ReadInteger("ticker_type", "ticker_type", -1), 1);
+  EXPECT_EQ(user.ReadInteger("main", "main", -1), 50);
   EXPECT_EQ(user.ReadInteger("ticker", "ticker", -1), 4000);
-  EXPECT_EQ(RememberedPassword(), "oldpass");
-  EXPECT_EQ(UpdatesSent(), 0);
-  EXPECT_TRUE(window_->Panel->isEnabled());
+}
+
+TEST_F(PreferencesTest, ARefusedOkStoresNothing) {
+  struct Case {
+    const char* what;
+    QString password, confirmation, mail;
+    std::string updateReply;  // empty: no update may be sent
+    std::string message;
+    int page;  // shown after the refusal
+  };
+  const Case cases[] = {
+      {"confirmation differs", "newpass", "otherpass", "kim@example.org", "", "The two passwords do not match.", 2},
+      {"confirmation differs in case only", "Secret1", "secret1", "kim@example.org", "",
+       "The two passwords do not match.", 2},
+      {"e-mail malformed", "newpass", "newpass", "kim@example", "",
+       "The e-mail address is not in the correct format. Please try again.", 3},
+      {"service refuses", "newpass", "newpass", "kim@example.org", UpdateReply("221", ""), "Please try again later.",
+       1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Settings before = StoredSettings();
+    Open(MemberRecord("-500"));
+    if (!c.updateReply.empty()) service_.ReplyWhen(PreferencePath, "mode", "update", c.updateReply);
+    // Every setting of the panel changed: speed, auto-start (the record says no), save.
+    window_->SpeedButtons[2]->setChecked(true);
+    window_->cb_new->setChecked(true);
+    window_->cb_save->setChecked(false);
+    window_->ed_mail->setText(c.mail);
+    TypePasswords(c.password, c.confirmation);
+    const int updates = UpdatesSent();
+    EXPECT_EQ(PressOk(), std::vector<std::string>{c.message});
+    ASSERT_TRUE(window_);
+    EXPECT_EQ(UpdatesSent(), updates + (c.updateReply.empty() ? 0 : 1));
+    EXPECT_EQ(StoredSettings(), before);
+    EXPECT_EQ(window_->Page(), c.page);
+    EXPECT_TRUE(window_->Panel->isEnabled());
+    window_->pre_cancelClick();
+    Settle(0);
+  }
 }
 
 TEST_F(PreferencesTest, ASuccessfulUpdateMovesTheClockAtOnceAndRemembersTheNewPassword) {
   Open(MemberRecord("-500"));
   service_.ReplyWhen(PreferencePath, "mode", "update", UpdateReply("100", "+0530"));
   window_->cb_zone->setCurrentIndex(38);  // (GMT +05:30) Bombay ...
-  TypePasswords("newpass", "NEWPASS");
+  TypePasswords("newpass", "newpass");
   const int resumes = host_.Resumes;
   EXPECT_TRUE(PressOk().empty());
 
@@ -184,7 +272,7 @@ TEST_F(PreferencesTest, ASuccessfulUpdateMovesTheClockAtOnceAndRemembersTheNewPa
   EXPECT_EQ(update.Param("gmt"), "+0530");
   EXPECT_EQ(update.Param("usr_id"), "member7");
   EXPECT_EQ(update.Param("pass"), "newpass");
-  EXPECT_EQ(update.Param("state"), "Texas");
+  EXPECT_EQ(update.Param("state"), "TEXAS");
   EXPECT_EQ(update.Param("country"), "United States");
   EXPECT_EQ(update.Param("age"), "25");
   EXPECT_EQ(update.Param("gender"), "m");
@@ -249,7 +337,7 @@ TEST_F(PreferencesTest, CancelAfterChangingTheSpeedKeepsTheOldSpeed) {
   EXPECT_EQ(UpdatesSent(), 0);
 }
 
-TEST_F(PreferencesTest, AutoStartIsWrittenOrRemovedAndAFailureIsToldOnceBeforeTheUpdate) {
+TEST_F(PreferencesTest, AutoStartIsWrittenOrRemovedOnceTakenAndAFailureIsToldOnce) {
   const QString entry = configHome_ + "/autostart/velomira.desktop";
   Open(MemberRecord("-500"));
   service_.ReplyWhen(PreferencePath, "mode", "update", UpdateReply("100", "-0500"));
