@@ -309,8 +309,10 @@ private:
   }
 
   std::int64_t UpcomingProgram(int rank) {
-    // A program that only has a play length has no start to be reminded of.
+    // A program that only has a play length has no start to be reminded of, and one shown
+    // with the time it was put in the guide shows no start either.
     auto row = db_.prepare("SELECT id FROM programs WHERE start_utc > ? AND regular_no = 0 AND play_time = '' "
+                           "AND kind <> 'w' "
                            "ORDER BY start_utc, id LIMIT 1 OFFSET ?");
     row.with(now_ + 60 * kMinute, rank);
     return row.next() ? row.integer(0) : 0;
