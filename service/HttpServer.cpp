@@ -3,12 +3,19 @@
 #include <arpa/inet.h>
 #include <microhttpd.h>
 #include <netdb.h>
+#include <sys/epoll.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <condition_variable>
 #include <mutex>
+#include <string_view>
 #include <thread>
 #include <unordered_map>
 
@@ -24,6 +31,26 @@ struct RequestState {
   bool tooLong = false;
   bool headersSeen = false;
 };
+
+bool SameLetters(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The longest target taken for this one: the long cap on its own path only.
+std::size_t TargetCap(std::string_view target, const HttpLimits& limits) {
+  if (limits.longTargetPath.empty() || limits.maxLongTarget <= limits.maxTarget) {
+    return limits.maxTarget;
+  }
+  const std::string_view path = target.substr(0, target.find('?'));
+  return SameLetters(path, limits.longTargetPath) ? limits.maxLongTarget : limits.maxTarget;
+}
 
 std::string PeerAddress(MHD_Connection* connection) {
   const auto* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
@@ -46,11 +73,26 @@ class RequestDeadlines {
 public:
   explicit RequestDeadlines(unsigned seconds) : allowed_(seconds) {}
 
+  // A connection accepted at accepted is about to be handed to the library
+  // as fd: its request is due counting from then.
+  void expect(int fd, Clock::time_point accepted) {
+    std::lock_guard lock(mutex_);
+    accepted_[fd] = accepted;
+  }
+  void forget(int fd) {
+    std::lock_guard lock(mutex_);
+    accepted_.erase(fd);
+  }
   void opened(MHD_Connection* connection) {
     const auto* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD);
     if (!info) return;
     std::lock_guard lock(mutex_);
-    open_[connection] = Tracked{info->connect_fd, Clock::now() + allowed_};
+    auto start = Clock::now();
+    if (const auto found = accepted_.find(info->connect_fd); found != accepted_.end()) {
+      start = std::min(start, found->second);
+      accepted_.erase(found);
+    }
+    open_[connection] = Tracked{info->connect_fd, start + allowed_};
   }
   // The library closes the socket only after this: no other connection can own it yet.
   void closed(MHD_Connection* connection) {
@@ -64,6 +106,7 @@ public:
   void closeLate() {
     std::lock_guard lock(mutex_);
     const auto now = Clock::now();
+    std::erase_if(accepted_, [&](const auto& entry) { return entry.second + allowed_ <= now; });
     for (auto& [connection, tracked] : open_) {
       if (tracked.deadline > now) continue;
       shutdown(tracked.fd, SHUT_RDWR);
@@ -85,7 +128,23 @@ private:
   const std::chrono::seconds allowed_;
   std::mutex mutex_;
   std::unordered_map<MHD_Connection*, Tracked> open_;
+  std::unordered_map<int, Clock::time_point> accepted_;
 };
+
+// Which daemon a connection goes to, by the first bytes of its request: the
+// long-target one only for the long-target path.
+enum class Route { kWait, kShort, kLong };
+
+Route Choose(std::string_view start, std::string_view longPath) {
+  const auto space = start.find(' ');
+  if (space == std::string_view::npos) return start.size() < 8 ? Route::kWait : Route::kShort;
+  const std::string_view target = start.substr(space + 1);
+  const std::size_t shown = std::min(target.size(), longPath.size());
+  if (!SameLetters(target.substr(0, shown), longPath.substr(0, shown))) return Route::kShort;
+  if (target.size() <= longPath.size()) return Route::kWait;
+  const char next = target[longPath.size()];
+  return next == '?' || next == ' ' ? Route::kLong : Route::kShort;
+}
 
 }  // namespace
 
@@ -128,21 +187,28 @@ public:
 
   bool start() {
     if (listenFd_ < 0 || daemon_) return false;
-    // Room for the longest target plus the headers of a browser.
-    const std::size_t memory = limits_.maxTarget + 64 * 1024;
-    daemon_ = MHD_start_daemon(
-        MHD_USE_INTERNAL_POLLING_THREAD | MHD_USE_EPOLL | MHD_USE_TURBO, 0, nullptr, nullptr,
-        &Impl::Access, this, MHD_OPTION_LISTEN_SOCKET, listenFd_, MHD_OPTION_THREAD_POOL_SIZE,
-        limits_.threads, MHD_OPTION_CONNECTION_TIMEOUT, limits_.idleSeconds,
-        MHD_OPTION_CONNECTION_MEMORY_LIMIT, memory, MHD_OPTION_CONNECTION_MEMORY_INCREMENT,
-        static_cast<std::size_t>(16 * 1024), MHD_OPTION_CONNECTION_LIMIT,
-        limits_.maxConnections, MHD_OPTION_URI_LOG_CALLBACK, &Impl::TargetArrived, this,
-        MHD_OPTION_NOTIFY_COMPLETED, &Impl::Completed, this, MHD_OPTION_NOTIFY_CONNECTION,
-        &Impl::ConnectionEvent, this, MHD_OPTION_END);
-    if (!daemon_) return false;
-    listenFd_ = -1;  // the daemon owns and closes it
+    if (!splitting()) {
+      daemon_ =
+          StartDaemon(0, limits_.maxTarget, limits_.threads, limits_.maxConnections, listenFd_);
+      if (!daemon_) return false;
+      listenFd_ = -1;  // the daemon owns and closes it
+    } else {
+      // Every connection of a daemon reserves room for its longest target, and
+      // the library clears that room after each request of a kept-alive
+      // connection: only connections to the long-target path get the large room.
+      daemon_ = StartDaemon(MHD_USE_NO_LISTEN_SOCKET | MHD_USE_ITC, limits_.maxTarget,
+                            limits_.threads, limits_.maxConnections, -1);
+      longDaemon_ = StartDaemon(MHD_USE_NO_LISTEN_SOCKET | MHD_USE_ITC, limits_.maxLongTarget,
+                                limits_.longThreads, limits_.maxLongConnections, -1);
+      wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+      if (!daemon_ || !longDaemon_ || wakeFd_ < 0) {
+        stopDaemons();
+        return false;
+      }
+    }
     stopping_ = false;
     reaper_ = std::thread([this] { ReapLate(); });
+    if (splitting()) door_ = std::thread([this] { Door(); });
     return true;
   }
 
@@ -153,12 +219,143 @@ public:
       stopping_ = true;
     }
     reaperWake_.notify_all();
+    if (door_.joinable()) {
+      const std::uint64_t one = 1;
+      [[maybe_unused]] const auto written = write(wakeFd_, &one, sizeof one);
+      door_.join();
+    }
     reaper_.join();
-    MHD_stop_daemon(daemon_);
-    daemon_ = nullptr;
+    stopDaemons();
   }
 
 private:
+  bool splitting() const {
+    return !limits_.longTargetPath.empty() && limits_.maxLongTarget > limits_.maxTarget;
+  }
+
+  MHD_Daemon* StartDaemon(unsigned flags, std::size_t maxTarget, unsigned threads,
+                          unsigned connections, int listenFd) {
+    // Room for the longest target plus the headers of a browser.
+    const std::size_t memory = maxTarget + 64 * 1024;
+    flags |= MHD_USE_INTERNAL_POLLING_THREAD | MHD_USE_EPOLL | MHD_USE_TURBO;
+    if (listenFd >= 0) {
+      return MHD_start_daemon(
+          flags, 0, nullptr, nullptr, &Impl::Access, this, MHD_OPTION_LISTEN_SOCKET, listenFd,
+          MHD_OPTION_THREAD_POOL_SIZE, threads, MHD_OPTION_CONNECTION_TIMEOUT, limits_.idleSeconds,
+          MHD_OPTION_CONNECTION_MEMORY_LIMIT, memory, MHD_OPTION_CONNECTION_MEMORY_INCREMENT,
+          static_cast<std::size_t>(16 * 1024), MHD_OPTION_CONNECTION_LIMIT, connections,
+          MHD_OPTION_URI_LOG_CALLBACK, &Impl::TargetArrived, this, MHD_OPTION_NOTIFY_COMPLETED,
+          &Impl::Completed, this, MHD_OPTION_NOTIFY_CONNECTION, &Impl::ConnectionEvent, this,
+          MHD_OPTION_END);
+    }
+    return MHD_start_daemon(
+        flags, 0, nullptr, nullptr, &Impl::Access, this, MHD_OPTION_THREAD_POOL_SIZE, threads,
+        MHD_OPTION_CONNECTION_TIMEOUT, limits_.idleSeconds, MHD_OPTION_CONNECTION_MEMORY_LIMIT,
+        memory, MHD_OPTION_CONNECTION_MEMORY_INCREMENT, static_cast<std::size_t>(16 * 1024),
+        MHD_OPTION_CONNECTION_LIMIT, connections, MHD_OPTION_URI_LOG_CALLBACK,
+        &Impl::TargetArrived, this, MHD_OPTION_NOTIFY_COMPLETED, &Impl::Completed, this,
+        MHD_OPTION_NOTIFY_CONNECTION, &Impl::ConnectionEvent, this, MHD_OPTION_END);
+  }
+
+  void stopDaemons() {
+    if (daemon_) MHD_stop_daemon(daemon_);
+    if (longDaemon_) MHD_stop_daemon(longDaemon_);
+    daemon_ = longDaemon_ = nullptr;
+    if (wakeFd_ >= 0) close(wakeFd_);
+    wakeFd_ = -1;
+  }
+
+  // Accepts the connections and hands each to a daemon once the start of its
+  // request shows its path (peeked, left for the library to read). A
+  // connection that shows too little within the request deadline is closed.
+  void Door() {
+    struct Waiting {
+      Clock::time_point accepted;
+      sockaddr_storage address;
+      socklen_t length;
+    };
+    std::unordered_map<int, Waiting> waiting;
+    const int poll = epoll_create1(EPOLL_CLOEXEC);
+    if (poll < 0) return;
+    const auto watch = [poll](int fd, std::uint32_t events) {
+      epoll_event event{};
+      event.events = events;
+      event.data.fd = fd;
+      return epoll_ctl(poll, EPOLL_CTL_ADD, fd, &event) == 0;
+    };
+    const auto drop = [&](int fd) {
+      epoll_ctl(poll, EPOLL_CTL_DEL, fd, nullptr);
+      close(fd);
+      waiting.erase(fd);
+    };
+    watch(listenFd_, EPOLLIN);
+    watch(wakeFd_, EPOLLIN);
+    const std::chrono::seconds allowed(limits_.requestSeconds);
+    epoll_event events[64];
+    bool stopping = false;
+    while (!stopping) {
+      const int ready = epoll_wait(poll, events, 64, 250);
+      for (int i = 0; i < ready; ++i) {
+        const int fd = events[i].data.fd;
+        if (fd == wakeFd_) {
+          stopping = true;
+        } else if (fd == listenFd_) {
+          while (true) {
+            Waiting entry{Clock::now(), {}, sizeof(sockaddr_storage)};
+            const int client = accept4(listenFd_, reinterpret_cast<sockaddr*>(&entry.address),
+                                       &entry.length, SOCK_NONBLOCK | SOCK_CLOEXEC);
+            if (client < 0) {
+              // Out of descriptors: let connections end before trying again.
+              if (errno == EMFILE || errno == ENFILE) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+              }
+              break;
+            }
+            // Edge-triggered: each arrival of bytes is reported once, as peeking leaves them.
+            if (waiting.size() >= limits_.maxConnections ||
+                !watch(client, EPOLLIN | EPOLLRDHUP | EPOLLET)) {
+              close(client);
+              continue;
+            }
+            waiting[client] = entry;
+          }
+        } else if (const auto found = waiting.find(fd); found != waiting.end()) {
+          char start[64];
+          const ssize_t got = recv(fd, start, sizeof start, MSG_PEEK);
+          if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR)) {
+            drop(fd);
+            continue;
+          }
+          if (got < 0) continue;
+          const Route route = Choose(std::string_view(start, static_cast<std::size_t>(got)),
+                                     limits_.longTargetPath);
+          if (route == Route::kWait && static_cast<std::size_t>(got) < sizeof start) continue;
+          const Waiting entry = found->second;
+          epoll_ctl(poll, EPOLL_CTL_DEL, fd, nullptr);
+          waiting.erase(found);
+          deadlines_.expect(fd, entry.accepted);
+          if (MHD_add_connection(route == Route::kLong ? longDaemon_ : daemon_, fd,
+                                 reinterpret_cast<const sockaddr*>(&entry.address),
+                                 entry.length) != MHD_YES) {
+            deadlines_.forget(fd);  // the library closed it
+          }
+        }
+      }
+      const auto late = Clock::now() - allowed;
+      for (auto at = waiting.begin(); at != waiting.end();) {
+        if (at->second.accepted > late) {
+          ++at;
+          continue;
+        }
+        epoll_ctl(poll, EPOLL_CTL_DEL, at->first, nullptr);
+        close(at->first);
+        at = waiting.erase(at);
+      }
+    }
+    for (const auto& [fd, entry] : waiting) close(fd);
+    close(poll);
+  }
+
   void ReapLate() {
     std::unique_lock lock(reaperMutex_);
     while (!reaperWake_.wait_for(lock, std::chrono::milliseconds(250), [this] { return stopping_; })) {
@@ -168,11 +365,11 @@ private:
 
   static void* TargetArrived(void* self, const char* uri, MHD_Connection*) {
     auto* state = new RequestState;
-    const std::size_t length = std::char_traits<char>::length(uri);
-    if (length > static_cast<Impl*>(self)->limits_.maxTarget) {
+    const std::string_view target(uri);
+    if (target.size() > TargetCap(target, static_cast<Impl*>(self)->limits_)) {
       state->tooLong = true;
     } else {
-      state->target.assign(uri, length);
+      state->target.assign(target);
     }
     return state;
   }
@@ -237,6 +434,9 @@ private:
   RequestDeadlines deadlines_;
   int listenFd_ = -1;
   MHD_Daemon* daemon_ = nullptr;
+  MHD_Daemon* longDaemon_ = nullptr;  // connections to the long-target path, when split
+  int wakeFd_ = -1;                   // ends the door thread
+  std::thread door_;
   std::thread reaper_;
   std::mutex reaperMutex_;
   std::condition_variable reaperWake_;

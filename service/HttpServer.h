@@ -13,7 +13,7 @@ struct HttpRequest {
   std::string method;
   std::string path;    // percent-decoded, without the query
   std::string target;  // the request target exactly as it arrived
-  bool tooLong = false;  // the target exceeded maxTarget (and is left empty)
+  bool tooLong = false;  // the target exceeded its cap (and is left empty)
   std::string host;    // the Host header
   std::string client;  // the peer's address ("127.0.0.1")
 };
@@ -28,6 +28,15 @@ using HttpHandler = std::function<HttpAnswer(const HttpRequest&)>;
 
 struct HttpLimits {
   std::size_t maxTarget = 16 * 1024;
+  // Requests to this one path (letter case aside, as the query starts or the
+  // target ends) may carry targets up to maxLongTarget. Their connections are
+  // told apart by the start of the request and served apart (longThreads
+  // threads, at most maxLongConnections at once), so that only they reserve
+  // room for the long cap.
+  std::string longTargetPath;
+  std::size_t maxLongTarget = 0;
+  unsigned longThreads = 2;
+  unsigned maxLongConnections = 256;
   unsigned idleSeconds = 10;     // no byte moved for this long closes a connection
   unsigned requestSeconds = 10;  // a request must arrive whole within this
   unsigned threads = 4;

@@ -20,6 +20,23 @@ void OpenLogin(Connection& db, const std::string& member, const std::string& add
       .run();
 }
 
+namespace {
+
+// Whether a login last seen at lastSeen is still open, writing the request
+// back now and then.
+bool KeepOpen(Connection& db, const std::string& member, const std::string& address,
+              std::int64_t lastSeen, std::int64_t now) {
+  if (lastSeen <= now - kOpenFor) return false;
+  if (lastSeen <= now - kTouchEvery) {
+    db.prepare("UPDATE member_logins SET last_seen_utc = ? WHERE member_id = ? AND address = ?")
+        .with(now, member, address)
+        .run();
+  }
+  return true;
+}
+
+}  // namespace
+
 bool UseLogin(Connection& db, const std::string& member, const std::string& address,
               std::int64_t now) {
   if (member.empty()) return false;
@@ -31,13 +48,22 @@ bool UseLogin(Connection& db, const std::string& member, const std::string& addr
     if (!login.next()) return false;
     lastSeen = login.integer(0);
   }
-  if (lastSeen <= now - kOpenFor) return false;
-  if (lastSeen <= now - kTouchEvery) {
-    db.prepare("UPDATE member_logins SET last_seen_utc = ? WHERE member_id = ? AND address = ?")
-        .with(now, member, address)
-        .run();
+  return KeepOpen(db, member, address, lastSeen, now);
+}
+
+bool UseAnyLogin(Connection& db, const std::string& address, std::int64_t now) {
+  std::string member;
+  std::int64_t lastSeen = 0;
+  {
+    auto login = db.prepare(
+        "SELECT member_id, last_seen_utc FROM member_logins WHERE address = ? "
+        "ORDER BY last_seen_utc DESC LIMIT 1");
+    login.with(address);
+    if (!login.next()) return false;
+    member = login.text(0);
+    lastSeen = login.integer(1);
   }
-  return true;
+  return KeepOpen(db, member, address, lastSeen, now);
 }
 
 }  // namespace velomira::service

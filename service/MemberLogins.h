@@ -14,5 +14,8 @@ void OpenLogin(Connection& db, const std::string& member, const std::string& add
 // True (and the login kept open) when member has an open login from address.
 bool UseLogin(Connection& db, const std::string& member, const std::string& address,
               std::int64_t now);
+// True (and that login kept open) when any member has an open login from
+// address: for requests that name no member.
+bool UseAnyLogin(Connection& db, const std::string& address, std::int64_t now);
 
 }  // namespace velomira::service

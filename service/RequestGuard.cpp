@@ -22,16 +22,31 @@ std::string MemberOfUsageLog(const std::string& name) {
   return name.substr(kStamp, name.size() - kStamp - kSuffix.size());
 }
 
-// The member a request acts for when the servlet is a member's own; nothing
-// for the servlets anyone may use.
-std::optional<std::string> MemberOfRequest(std::string_view servlet, const QueryParams& params) {
+// Whose open login from the caller's address a request needs: a member's,
+// any member's (anyMember, for requests that name no member), or nobody's
+// (nothing: the servlets anyone may use).
+struct NeededLogin {
+  std::string member;
+  bool anyMember = false;
+};
+
+std::optional<NeededLogin> LoginOfRequest(std::string_view servlet, const QueryParams& params) {
   if (IsOneOf(servlet, {"userpreference", "channelmylist", "channeledit", "presetlist",
                         "new_presetlist", "presetedit", "mydbzerlist", "mydbzeredit"}) ||
       (servlet == "getprogramlist" && params.get("mode") == "my")) {
-    return params.get("usr_id");
+    return NeededLogin{params.get("usr_id")};
   }
-  if (servlet == "getlog") return MemberOfUsageLog(params.get("name"));
+  if (servlet == "getlog") return NeededLogin{MemberOfUsageLog(params.get("name"))};
+  // The help mail carries the member's ID as its sender name; a tell-a-friend
+  // mail names no member (its sender name is the member's own name, as typed).
+  if (servlet == "help_me") return NeededLogin{params.get("from_name")};
+  if (servlet == "tell_a_friend") return NeededLogin{{}, true};
   return std::nullopt;
+}
+
+bool HasOpenLogin(const NeededLogin& login, ServletCall& call) {
+  return login.anyMember ? UseAnyLogin(call.db, call.client, call.now)
+                         : UseLogin(call.db, login.member, call.client, call.now);
 }
 
 bool SendsMail(std::string_view servlet) {
@@ -76,12 +91,12 @@ std::optional<std::string> RequestGuard::refusal(std::string_view servlet, Servl
   if (name == "userlogin" && failedLogins_.full(LoginKey(call), call.now)) {
     return Reply(code::kWrongPassword);
   }
-  if (const auto member = MemberOfRequest(name, call.params)) {
-    if (!UseLogin(call.db, *member, call.client, call.now)) return Reply(code::kNoOpenLogin);
+  if (const auto login = LoginOfRequest(name, call.params)) {
+    if (!HasOpenLogin(*login, call)) return Reply(code::kNoOpenLogin);
     if (name == "getlog" && call.params.get("cnt").size() > kMaxUsageLog) {
       return Reply(code::kQueryTooLong);
     }
-    if (name == "getlog" && logsPerMember_.full(Lower(*member), call.now)) {
+    if (name == "getlog" && logsPerMember_.full(Lower(login->member), call.now)) {
       return Reply(code::kLimitReached);
     }
   }

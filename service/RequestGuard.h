@@ -1,6 +1,7 @@
 #pragma once
-// Who may use which servlet, and how often: member servlets need an open
-// login from the same address, failed logins and mails are limited, mail
+// Who may use which servlet, and how often: member servlets and the mail
+// servlets a member sends (tell a friend, help) need an open login from the
+// same address, failed logins and mails are limited, mail
 // header texts may hold no control bytes. Consulted for every servlet request.
 #include <optional>
 #include <string>

@@ -150,6 +150,7 @@ CREATE TABLE IF NOT EXISTS member_logins (
   last_seen_utc INTEGER NOT NULL,
   PRIMARY KEY (member_id, address)
 );
+CREATE INDEX IF NOT EXISTS member_logins_by_address ON member_logins (address, last_seen_utc);
 CREATE TABLE IF NOT EXISTS xmltv_files (
   name TEXT PRIMARY KEY,
   size INTEGER NOT NULL,

@@ -52,16 +52,24 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 }
 
 constexpr const char* kTextType = "text/plain; charset=windows-1252";
-// The longest request target taken: a usage log of the largest size with
-// its line breaks escaped. Every connection reserves this much (the library
-// touches its memory per request, so more costs throughput).
+// The longest request target taken by every path but the usage log's. Every
+// connection reserves room for its longest target and the library touches
+// that room per connection and request: more costs throughput.
 constexpr std::size_t kMaxTarget = 1024 * 1024 + 64 * 1024;
+// The usage log's: a log of the largest size (1 MB) with every byte escaped
+// ("%XX"). Only connections to the usage log get this room (HttpLimits).
+constexpr std::size_t kMaxUsageLogTarget = 4 * 1024 * 1024;
+constexpr const char* kUsageLogPath = "/servlet/servlet.GetLog";
 
 HttpAnswer NotFound() { return HttpAnswer{404, "Not found\n", "text/plain"}; }
 
 }  // namespace
 
-HttpLimits ServiceHttpLimits() { return HttpLimits{.maxTarget = kMaxTarget}; }
+HttpLimits ServiceHttpLimits() {
+  return HttpLimits{.maxTarget = kMaxTarget,
+                    .longTargetPath = kUsageLogPath,
+                    .maxLongTarget = kMaxUsageLogTarget};
+}
 
 class VelomiraService::Routes {
 public:
@@ -91,6 +99,8 @@ private:
       servletName = path.substr(kServlet.size());
       return Servlet(req, servletName);
     }
+    // Past its cap a target is refused on every other path too.
+    if (req.tooLong) return HttpAnswer{414, {}, "text/plain"};
     if (StartsWith(path, kPicture) && path.size() > kPicture.size()) {
       return Picture(path.substr(kPicture.size()));
     }

@@ -65,11 +65,23 @@ TEST_F(FilesAndErrorsTest, BadRequestsGetFramedCodesOr404) {
   EXPECT_EQ(Get("/servlet/other").status, 404);
 
   // Past the longest target taken the reply is still framed; past the
-  // connection's memory the server answers on its own.
-  const Reply huge = Servlet("GetLog?name=x.log&cnt=" + std::string(1'150'000, 'a'));
+  // connection's memory the server answers on its own. Only the usage log
+  // takes targets over 1 MB and a bit, and its own cap is 4 MB.
+  const Reply huge = Servlet("IdOverlapCheck?usr_id=x&cnt=" + std::string(1'150'000, 'a'));
   EXPECT_EQ(huge.status, 200);
   EXPECT_EQ(huge.code(), "302");
-  EXPECT_EQ(Servlet("GetLog?name=x.log&cnt=" + std::string(2'000'000, 'a')).status, 414);
+  EXPECT_EQ(Get("/web/help/topic1.htm?x=" + std::string(1'150'000, 'a')).status, 414);
+  EXPECT_EQ(Servlet("IdOverlapCheck?usr_id=x&cnt=" + std::string(2'000'000, 'a')).status, 414);
+  EXPECT_EQ(Get("/web/help/topic1.htm?x=" + std::string(2'000'000, 'a')).status, 414);
+  const Reply hugeLog =
+      Servlet("GetLog?name=20261210120000demo.log&cnt=" + std::string(2'000'000, 'a'));
+  EXPECT_EQ(hugeLog.status, 200);
+  EXPECT_EQ(hugeLog.code(), "302");  // a log over 1 MB
+  const Reply overCap =
+      Servlet("GetLog?name=20261210120000demo.log&cnt=" + std::string(4'200'000, 'a'));
+  EXPECT_EQ(overCap.status, 200);
+  EXPECT_EQ(overCap.code(), "302");
+  EXPECT_EQ(Servlet("GetLog?name=x.log&cnt=" + std::string(4'300'000, 'a')).status, 414);
   const Reply longKeyword =
       Servlet("GetProgramList?mode=search&cate1=0&keywd=" + std::string(3000, 'k') + "&se_time=all");
   EXPECT_EQ(longKeyword.code(), "300");

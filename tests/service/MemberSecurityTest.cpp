@@ -1,5 +1,8 @@
 // Member requests carry only an ID: they are answered only after a login
 // from the same address, and logins cannot be guessed by trying.
+#include <filesystem>
+#include <iterator>
+
 #include "ServiceFixture.h"
 
 namespace velomira::service::test {
@@ -92,7 +95,52 @@ TEST_F(MemberSecurityTest, LostPasswordLeavesTheOldOneUntilOneIsUsed) {
   EXPECT_EQ(ServletFrom("127.0.0.1", "UserLogin?usr_id=forget01&pass=" + mailed).code(), "240");
 }
 
+// Mails go out only for a member logged in from the caller's address: the
+// help mail's sender name is the member's ID, a tell-a-friend mail names no
+// member and needs any member's login there. Refused mails leave no trace.
+TEST_F(MemberSecurityTest, MailsNeedALoginFromTheSameAddress) {
+  constexpr const char* kStranger = "127.0.0.5";  // nobody logs in from here before
+  Register("mailer01", "secret11");                 // logged in from 127.0.0.1 only
+  const std::string friendMail =
+      "Tell_A_Friend?from_name=Kim+Lee&from=mailer01%40example.org&cnt1=World+Report"
+      "&cnt2=Watch+this&to_name=Pat&to=pat%40example.org";
+  const std::string helpMail =
+      "Help_me?from=mailer01%40example.org&from_name=mailer01&cnt=Where+are+my+presets%3F"
+      "&to=support%40velomira.example";
+  const auto outboxRows = [] {
+    auto rows = Db().prepare("SELECT count(*) FROM outbox");
+    return rows.next() ? rows.integer(0) : -1;
+  };
+  const auto outboxFiles = [] {
+    std::error_code error;
+    const auto folder = dataDir_ / "outbox";
+    if (!std::filesystem::exists(folder, error)) return std::ptrdiff_t{0};
+    return std::distance(std::filesystem::directory_iterator(folder),
+                         std::filesystem::directory_iterator());
+  };
+  const auto rowsBefore = outboxRows();
+  const auto filesBefore = outboxFiles();
+
+  EXPECT_EQ(ServletFrom(kStranger, friendMail).code(), "243");
+  EXPECT_EQ(ServletFrom(kStranger, helpMail).code(), "243");
+  // Another member's help mail from the logged-in address is no member's own either.
+  EXPECT_EQ(ServletFrom("127.0.0.1", "Help_me?from=kim%40example.org&from_name=nobody01&cnt=Hi")
+                .code(),
+            "243");
+  EXPECT_EQ(ServletFrom("127.0.0.1", "Help_me?from=kim%40example.org&cnt=Hi").code(), "243");
+  EXPECT_EQ(outboxRows(), rowsBefore);
+  EXPECT_EQ(outboxFiles(), filesBefore);
+
+  // Logged in from that address, the same mails go out.
+  ASSERT_EQ(ServletFrom(kStranger, "UserLogin?usr_id=mailer01&pass=secret11").code(), "100");
+  EXPECT_EQ(ServletFrom(kStranger, friendMail).code(), "100");
+  EXPECT_EQ(ServletFrom(kStranger, helpMail).code(), "100");
+  EXPECT_EQ(outboxRows(), rowsBefore + 2);
+  EXPECT_EQ(outboxFiles(), filesBefore + 2);
+}
+
 TEST_F(MemberSecurityTest, MailHeadersTakeNoControlBytes) {
+  LoginAs();
   const std::string friendMail = "Tell_A_Friend?cnt1=Show&cnt2=Hi";
   const std::string parts[] = {
       "&from_name=Kim%0D%0ABcc%3A+x%40evil.example&from=kim%40example.org&to_name=Pat&to=pat%40example.org",
@@ -105,7 +153,7 @@ TEST_F(MemberSecurityTest, MailHeadersTakeNoControlBytes) {
     EXPECT_EQ(ServletFrom("127.0.0.1", friendMail + part).code(), "231") << part;
   }
   EXPECT_EQ(ServletFrom("127.0.0.1", "Help_me?from=kim%40example.org%0D%0ABcc%3A+x%40evil.example"
-                                     "&from_name=Kim&cnt=Help").code(),
+                                     "&from_name=demo&cnt=Help").code(),
             "231");
   EXPECT_EQ(ServletFrom("127.0.0.1", "LostPassword?usr_id=demo&email=demo%40velomira.example%0D%0A")
                 .code(),
@@ -117,7 +165,8 @@ TEST_F(MemberSecurityTest, MailHeadersTakeNoControlBytes) {
 }
 
 TEST_F(MemberSecurityTest, HelpGoesToSupportWhateverTheClientNames) {
-  ASSERT_EQ(ServletFrom("127.0.0.1", "Help_me?from=kim%40example.org&from_name=Kim"
+  LoginAs();
+  ASSERT_EQ(ServletFrom("127.0.0.1", "Help_me?from=kim%40example.org&from_name=demo"
                                      "&cnt=Relay+this&to=victim%40example.org").code(),
             "100");
   auto mail = Db().prepare("SELECT to_address FROM outbox WHERE body = 'Relay this'");
@@ -126,7 +175,8 @@ TEST_F(MemberSecurityTest, HelpGoesToSupportWhateverTheClientNames) {
 }
 
 TEST_F(MemberSecurityTest, MailsAreLimitedPerAddressAndPerMember) {
-  EXPECT_EQ(ServedBeforeLimit("127.0.0.3", "Help_me?from=kim%40example.org&from_name=Kim&cnt=Hi", 60),
+  LoginAs("demo", "127.0.0.3");
+  EXPECT_EQ(ServedBeforeLimit("127.0.0.3", "Help_me?from=kim%40example.org&from_name=demo&cnt=Hi", 60),
             50);
   Register("mailme01", "first111");
   EXPECT_EQ(ServedBeforeLimit("127.0.0.4", "LostPassword?usr_id=mailme01&email=mailme01%40example.org",

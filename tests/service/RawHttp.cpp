@@ -76,6 +76,14 @@ std::string ClientRequest(const std::string& target, int port) {
          "\r\nContent-Length: 0\r\n\r\n";
 }
 
+std::string EscapeEveryByte(const std::string& text) {
+  static const char* digits = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(text.size() * 3);
+  for (unsigned char c : text) out += {'%', digits[c >> 4], digits[c & 15]};
+  return out;
+}
+
 std::string ReplyBody(const std::string& reply, int& status) {
   status = 0;
   const auto end = reply.find("\r\n\r\n");

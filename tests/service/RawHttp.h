@@ -33,6 +33,10 @@ private:
 // A request as the desktop client sends it: HTTP/1.0, empty body.
 std::string ClientRequest(const std::string& target, int port);
 
+// text with every byte escaped as "%XX", letters too: the longest form a
+// value takes in a target (three bytes a byte).
+std::string EscapeEveryByte(const std::string& text);
+
 // The body of a raw HTTP reply, and its status in status (0 when none).
 std::string ReplyBody(const std::string& reply, int& status);
 

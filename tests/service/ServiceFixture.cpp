@@ -99,8 +99,8 @@ Reply ServiceTest::ServletFrom(const std::string& from, const std::string& nameA
   return reply;
 }
 
-void ServiceTest::LoginAs(const std::string& member) {
-  OpenLogin(Db(), member, "127.0.0.1", service_->config().clock());
+void ServiceTest::LoginAs(const std::string& member, const std::string& from) {
+  OpenLogin(Db(), member, from, service_->config().clock());
 }
 
 Connection& ServiceTest::Db() {

@@ -40,9 +40,10 @@ protected:
   // A servlet request sent in the client's way (HTTP/1.0, a new connection)
   // from the local address from.
   static Reply ServletFrom(const std::string& from, const std::string& nameAndQuery);
-  // Opens a login for member from 127.0.0.1, as the client's login does
-  // before member requests (sample listeners have no password to log in with).
-  static void LoginAs(const std::string& member = "demo");
+  // Opens a login for member from the local address from (127.0.0.1 unless
+  // named), as the client's login does before member requests and mails
+  // (sample listeners have no password to log in with).
+  static void LoginAs(const std::string& member = "demo", const std::string& from = "127.0.0.1");
   static Connection& Db();
   static std::string Site();
 

@@ -61,6 +61,78 @@ TEST_F(TransportTest, LongUsageLogsAreStoredWhole) {
             "302");
 }
 
+// A log of a million bytes fills three million when every byte is escaped:
+// the usage log takes targets that long (up to 4 MB), no other path does.
+TEST_F(TransportTest, AUsageLogWithEveryByteEscapedIsStoredWhole) {
+  LoginAs();
+  const std::string content = UsageLogText(1'000'000);
+  const std::string escaped = EscapeEveryByte(content);
+  ASSERT_EQ(escaped.size(), 3'000'000u);
+  const std::string name = "20261210130001demo.log";
+  const Reply reply = ServletFrom("127.0.0.1", "GetLog?name=" + name + "&cnt=" + escaped);
+  ASSERT_EQ(reply.code(), "100");
+  {
+    auto stored = Db().prepare("SELECT content FROM usage_logs WHERE name = ?");
+    stored.with(name);
+    ASSERT_TRUE(stored.next());
+    EXPECT_EQ(stored.text(0).size(), content.size());
+    EXPECT_TRUE(stored.text(0) == content);
+  }
+  // Servlet names compare without regard to letter case, the usage log's too.
+  EXPECT_EQ(ServletFrom("127.0.0.1", "getlog?name=20261210130002demo.log&cnt=" + escaped).code(),
+            "100");
+
+  // The same target to any other servlet or page is refused by the server
+  // itself: only connections to the usage log have room for it.
+  const std::string sameSize = escaped.substr(0, escaped.size() - 10);
+  for (const std::string& target :
+       {"/servlet/servlet.IdOverlapCheck?usr_id=someone1&cnt=" + sameSize,
+        "/servlet/servlet.UserPreference?mode=get&usr_id=demo&x=" + sameSize,
+        "/servlet/servlet.GetLogs?name=20261210130004demo.log&cnt=" + escaped,
+        "/web/help/topic1.htm?x=" + sameSize}) {
+    int status = 0;
+    RawConnection other(port_);
+    other.send(ClientRequest(target, port_));  // the server may answer before all is sent
+    ReplyBody(other.receiveAll(std::chrono::seconds(10)), status);
+    EXPECT_EQ(status, 414) << target.substr(0, 40);
+  }
+
+  // A log over 1 MB is refused however it is escaped, and nothing of it kept.
+  const std::string tooLong = EscapeEveryByte(UsageLogText(1024 * 1024 + 1));
+  EXPECT_EQ(ServletFrom("127.0.0.1", "GetLog?name=20261210130003demo.log&cnt=" + tooLong).code(),
+            "302");
+  auto refused = Db().prepare("SELECT count(*) FROM usage_logs WHERE name = ?");
+  refused.with(std::string("20261210130003demo.log"));
+  ASSERT_TRUE(refused.next());
+  EXPECT_EQ(refused.integer(0), 0);
+  // Still serving.
+  EXPECT_EQ(ServletFrom("127.0.0.1", "IdOverlapCheck?usr_id=someone1").code(), "121");
+}
+
+// The path decides which connections get room for the long target: one
+// whose path arrives in pieces is told apart all the same.
+TEST_F(TransportTest, AUsageLogWhosePathArrivesInPiecesIsStoredWhole) {
+  LoginAs();
+  const std::string name = "20261210130101demo.log";
+  const std::string request =
+      ClientRequest("/servlet/servlet.GetLog?name=" + name + "&cnt=" +
+                        EscapeEveryByte(UsageLogText(1'000'000)), port_);
+  RawConnection connection(port_);
+  std::size_t sent = 0;
+  for (const std::size_t cut : {3u, 19u, 26u}) {  // "POS", "...servl", "...GetL"
+    ASSERT_TRUE(connection.send(request.substr(sent, cut - sent)));
+    sent = cut;
+    std::this_thread::sleep_for(100ms);
+  }
+  ASSERT_TRUE(connection.send(request.substr(sent)));
+  int status = 0;
+  EXPECT_EQ(ReplyBody(connection.receiveAll(std::chrono::seconds(10)), status).substr(0, 3), "100");
+  auto stored = Db().prepare("SELECT length(CAST(content AS BLOB)) FROM usage_logs WHERE name = ?");
+  stored.with(name);
+  ASSERT_TRUE(stored.next());
+  EXPECT_EQ(stored.integer(0), 1'000'000);
+}
+
 // Connections that send a byte a second hold no thread: the others are
 // answered all along. A connection holding a thread would keep it until the
 // ten-second request limit, so a reply taking seconds means a held thread;
