@@ -228,10 +228,16 @@ void TfrmMain::imgPresetClick(int tag) {
   if (hooks_.OpenFunctionWindow) hooks_.OpenFunctionWindow(*this, static_cast<FunctionWindow>(tag));
 }
 
-void TfrmMain::SwapIn(QWidget* panel) { SwapMainPanel(PnlMain, panel); }
+void TfrmMain::SwapIn(QWidget* panel) {
+  SwapMainPanel(PnlMain, panel);
+  guestPanel_ = panel;
+  FitDisplay(false);
+}
 
 void TfrmMain::SwapBack(QWidget* panel) {
   SwapMainPanel(panel, PnlMain);
+  if (guestPanel_ == panel) guestPanel_ = nullptr;
+  FitDisplay(false);
   // The picture that opened the window was pressed when the panel went; it never saw
   // the pointer leave.
   for (THoverImage* picture : FunctionPictures) picture->SetClicked(false);

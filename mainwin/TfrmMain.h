@@ -142,6 +142,8 @@ class TfrmMain : public QWidget, public MainWindowHost {
   void ScreenSaverChanged(bool active);
   void HideToTray();         // the title bar's "to tray"
   void ToggleSimpleDisplay();  // the title bar's reduced display
+  // The window's height for what it shows: reduced only for the main panel.
+  void FitDisplay(bool animated);
   void RestoreTimers();      // the guide windows give the main window back
   void ExitProgram();        // hide, ClearListPanel, ShutdownClient, close
   void ShutdownClient();
@@ -194,6 +196,8 @@ class TfrmMain : public QWidget, public MainWindowHost {
 
   MainWindowHooks hooks_;
   QPointer<THoverLabel> popupLabel_;
+  // The panel of the window that has taken the main panel's place, if any.
+  QPointer<QWidget> guestPanel_;
   bool shutdownDone_ = false;
   bool trayAvailable_ = false;
   // Requests in flight. Every list request has a serial: a reply for an older list is
