@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "account/Tfrm_pre.h"
+#include "guide/WindowOpeners.h"
 
 namespace velomira {
 
@@ -17,21 +18,11 @@ void ShowPreferences(MainWindowHost& host) {
   if (frm_pre) return;
   // The row menu's entry opens it without the list held first.
   host.HoldList();
-  frm_pre = new Tfrm_pre(host);
-  frm_pre->Open();
+  OpenOnce(frm_pre, host);
 }
 
 void AddAccountOpeners(MainWindowHooks& hooks) {
-  hooks.OpenFunctionWindow = [others = hooks.OpenFunctionWindow](MainWindowHost& host, FunctionWindow window) {
-    if (window == FunctionWindow::Preferences) {
-      ShowPreferences(host);
-    } else if (others) {
-      others(host, window);
-    } else {
-      // A window this build does not have: the list must not stay frozen.
-      host.ResumeList();
-    }
-  };
+  HandleFunctionWindow(hooks, FunctionWindow::Preferences, ShowPreferences);
 }
 
 }  // namespace velomira

@@ -20,4 +20,9 @@ std::string_view ReplyBody(std::string_view reply) {
 
 bool IsSuccessCode(int code) { return code >= 100 && code <= 199; }
 
+bool ReplyFailed(std::string_view reply) {
+  const int code = ReplyCode(reply);
+  return reply.empty() || (code != 0 && !IsSuccessCode(code));
+}
+
 }  // namespace velomira

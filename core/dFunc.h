@@ -89,6 +89,9 @@ inline constexpr std::size_t ReplyHeaderLength = 32;
 int ReplyCode(std::string_view reply);          // 0 for empty or non-digit codes
 std::string_view ReplyBody(std::string_view reply);  // from character 33; empty when shorter
 bool IsSuccessCode(int code);                   // 100-199
+// Nothing came (the request failed) or the header holds an error code (a number
+// outside 100-199). A reply without a number in its header is not judged here.
+bool ReplyFailed(std::string_view reply);
 
 void SplitText(std::string_view text, std::string_view delimiter, std::vector<std::string>& list);
 std::string FieldAt(std::string_view text, std::string_view delimiter, int index);

@@ -20,27 +20,18 @@ QPointer<TfrmSearch> frmSearch;
 }  // namespace
 
 void AddGuideOpeners(MainWindowHooks& hooks) {
-  hooks.OpenFunctionWindow = [](MainWindowHost& host, FunctionWindow window) {
-    switch (window) {
-      case FunctionWindow::Search: OpenOnce(frmSearch, host); break;
-      case FunctionWindow::Daily: OpenOnce(frmDaily, host); break;
-      case FunctionWindow::Channel: OpenOnce(frmChannel, host); break;
-      default:
-        // A window this build does not have: the list must not stay frozen.
-        host.ResumeList();
-        break;
-    }
-  };
+  HandleFunctionWindow(hooks, FunctionWindow::Search, [](MainWindowHost& host) { OpenOnce(frmSearch, host); });
+  HandleFunctionWindow(hooks, FunctionWindow::Daily, [](MainWindowHost& host) { OpenOnce(frmDaily, host); });
+  HandleFunctionWindow(hooks, FunctionWindow::Channel, [](MainWindowHost& host) { OpenOnce(frmChannel, host); });
   hooks.OpenChannel = [](MainWindowHost& host, const std::string& channelId) {
     if (frmChannel) {
       frmChannel->LoadChannelPrograms(channelId, 3);
       return;
     }
     host.HoldList();
-    frmChannel = new TfrmChannel(host);
-    frmChannel->OpenOnChannel(channelId);
+    Track(frmChannel, new TfrmChannel(host))->OpenOnChannel(channelId);
   };
-  hooks.CloseSideWindows = [] { TfrmChannelList::CloseOpenList(); };
+  AddCloseSideWindows(hooks, [] { TfrmChannelList::CloseOpenList(); });
 }
 
 }  // namespace velomira

@@ -35,10 +35,9 @@ void OpenSubCategoryPicker(MainWindowHost& host, int category, QWidget* button) 
 void AddPresetOpeners(MainWindowHooks& hooks) {
   HandleFunctionWindow(hooks, FunctionWindow::Preset, OpenPresetWindow);
   hooks.OpenSubCategoryPicker = OpenSubCategoryPicker;
-  hooks.CloseSideWindows = [others = hooks.CloseSideWindows] {
+  AddCloseSideWindows(hooks, [] {
     if (frmC2) frmC2->MainWindowActivated();
-    if (others) others();
-  };
+  });
   PresetWindowReload = [] {
     if (PresetWindowOpen && frmPreset) frmPreset->ReloadPresetList();
   };

@@ -149,7 +149,7 @@ ProgramListPanel::ProgramListPanel(GuideWindow& window, QWidget* parent, PagingS
 ProgramListPanel::~ProgramListPanel() = default;
 
 ProgramListPanel::LoadResult ProgramListPanel::Load(const std::string& reply) {
-  if (reply.empty() || (StatusMustBeNumeric && ReplyCode(reply) == 0)) {
+  if (ReplyFailed(reply) || (StatusMustBeNumeric && ReplyCode(reply) == 0)) {
     ShowAlert("Please try again later.");
     return LoadResult::Failed;
   }

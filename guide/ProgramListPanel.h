@@ -66,7 +66,7 @@ class ProgramListPanel : public QObject {
   // The first record shown at position 0 (the channel window's header shows record 0).
   int FirstRecord = 0;
   // Replies whose first three characters are not a non-zero number count as failed
-  // (the windows that say so); otherwise only an empty reply does.
+  // (the windows that say so); otherwise an empty reply or an error code does.
   bool StatusMustBeNumeric = false;
 
   // ---- Loading ----

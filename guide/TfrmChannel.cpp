@@ -296,7 +296,8 @@ void TfrmChannel::imgMyClick() {
 }
 
 void TfrmChannel::ShowMyChannels(const std::string& reply) {
-  if (reply.empty()) {
+  // An error is not a list without channels.
+  if (ReplyFailed(reply)) {
     ShowAlert("Please try again later.");
     return;
   }

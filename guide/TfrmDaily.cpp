@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
+#include <QSignalBlocker>
 
 #include "CategoryCombo.h"
 #include "GuideLayout.h"
@@ -129,14 +130,12 @@ int TfrmDaily::ChosenCategory() const { return CategoryNumber(CmbCate->currentIn
 
 void TfrmDaily::SelectDay(int day) {
   if (day < 1 || day > 7 || Busy()) return;
-  for (THoverImage* button : DayButtons) button->SetClicked(Tag(button) == day);
-  selectedDay_ = day;
-  LastQuery().Day = day;
   if (ChosenCategory() == 0) {
+    ShowDay(day);
     ShowNoCategory();
     return;
   }
-  RequestDay(true);
+  RequestDay(day, true);
 }
 
 void TfrmDaily::CmbCateChange() {
@@ -144,36 +143,38 @@ void TfrmDaily::CmbCateChange() {
     ShowNoCategory();
     return;
   }
-  List->Clear();
-  List->PagingBar->setEnabled(true);
-  RequestDay(false);
+  RequestDay(selectedDay_, false);
 }
 
-void TfrmDaily::RequestDay(bool statusChecked) {
-  DailyQuery& query = LastQuery();
-  query.Category = ChosenCategory();
-  query.Day = selectedDay_;
+void TfrmDaily::ShowDay(int day) {
+  for (THoverImage* button : DayButtons) button->SetClicked(Tag(button) == day);
+  selectedDay_ = day;
+  LastQuery().Day = day;
+}
+
+void TfrmDaily::RequestDay(int day, bool statusChecked) {
+  const DailyQuery query{ChosenCategory(), day};
   const int gmt = State().TimeZoneHours;
-  Request([query = query, gmt] { return RequestDailyPrograms(query.Category, query.Day, gmt); },
-          [this, statusChecked](const std::string& reply) {
-            // A day's request counts a reply without a status number as failed; a new
-            // category's shows any reply without programs as "not found".
-            if (statusChecked && ReplyCode(reply) == 0) {
+  Request([query, gmt] { return RequestDailyPrograms(query.Category, query.Day, gmt); },
+          [this, query, statusChecked](const std::string& reply) {
+            // A day's request also counts a reply without a status number as failed.
+            if (ReplyFailed(reply) || (statusChecked && ReplyCode(reply) == 0)) {
+              const QSignalBlocker quiet(CmbCate);
+              CmbCate->setCurrentIndex(shownCategoryIndex_);
               ShowAlert("Please try again later.");
-              List->Clear();
               return;
             }
-            ShowReply(reply);
+            ShowDay(query.Day);
+            LastQuery().Category = query.Category;
+            shownCategoryIndex_ = CmbCate->currentIndex();
+            List->PagingBar->setEnabled(true);
+            // A reply without programs needs no second request to say so.
+            if (ReplyBody(reply).empty()) {
+              ShowNotFound();
+            } else {
+              List->Load(reply);
+            }
           });
-}
-
-// A reply without programs needs no second request to say so.
-void TfrmDaily::ShowReply(const std::string& reply) {
-  if (ReplyBody(reply).empty()) {
-    ShowNotFound();
-    return;
-  }
-  List->Load(reply);
 }
 
 int TfrmDaily::PlaceHeader() {
@@ -194,6 +195,7 @@ int TfrmDaily::PlaceHeader() {
 }
 
 void TfrmDaily::ShowNoCategory() {
+  shownCategoryIndex_ = CmbCate->currentIndex();
   List->Clear();
   List->ResetPages();
   List->PagingBar->setEnabled(false);

@@ -39,12 +39,16 @@ class TfrmDaily : public GuideWindow {
   int PlaceHeader();
   void ShowNoCategory();
   void ShowNotFound();
-  void ShowReply(const std::string& reply);
-  void RequestDay(bool statusChecked);
+  // Asks for the programs of the chosen category on day; the day and the category
+  // become the window's only once they are shown. A failed request says so, and the
+  // list, the pressed day and the category shown stay as they were.
+  void RequestDay(int day, bool statusChecked);
+  void ShowDay(int day);
 
   QDate today_;
   int todayWeekday_ = 1;
   int selectedDay_ = 1;
+  int shownCategoryIndex_ = 0;  // CmbCate's item the list shows
 };
 
 }  // namespace velomira

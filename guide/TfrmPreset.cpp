@@ -40,7 +40,10 @@ std::string TopItemText(const TopPreset& program) {
 
 TfrmPreset::TfrmPreset(MainWindowHost& host) : GuideWindow(host, kPresetWindow) {
   PresetWindowOpen = true;
-  connect(this, &GuideWindow::Closing, this, [] { PresetWindowOpen = false; });
+  connect(this, &GuideWindow::Closing, this, [this] {
+    closed_ = true;
+    PresetWindowOpen = false;
+  });
 
   CmbTop = new QComboBox(Panel);
   CmbTop->setObjectName("CmbTop");
@@ -58,7 +61,10 @@ TfrmPreset::TfrmPreset(MainWindowHost& host) : GuideWindow(host, kPresetWindow) 
   connect(imgDelete, &THoverImage::OnClick, this, &TfrmPreset::imgDeleteClick);
 }
 
-TfrmPreset::~TfrmPreset() { PresetWindowOpen = false; }
+// A window freed after its Back must not clear the flag of the one opened since.
+TfrmPreset::~TfrmPreset() {
+  if (!closed_) PresetWindowOpen = false;
+}
 
 void TfrmPreset::Opened() {
   CmbTop->clear();
@@ -67,8 +73,16 @@ void TfrmPreset::Opened() {
 }
 
 void TfrmPreset::TopLoaded(const std::string& reply) {
-  top_ = ParsePresetTop5(reply);
-  for (const TopPreset& program : top_) CmbTop->addItem(ToQString(TopItemText(program)));
+  // Told once for the opening: the member's list, asked next, would fail the same way.
+  quietFailure_ = ReplyFailed(reply);
+  if (quietFailure_) {
+    const QPointer<TfrmPreset> self(this);
+    ShowAlert("Please try again later.");
+    if (!self) return;
+  } else {
+    top_ = ParsePresetTop5(reply);
+    for (const TopPreset& program : top_) CmbTop->addItem(ToQString(TopItemText(program)));
+  }
   // Nothing is chosen until the member picks a program.
   CmbTop->setCurrentIndex(-1);
   ReloadPresetList();
@@ -81,12 +95,19 @@ void TfrmPreset::ReloadPresetList() {
   }
   reloadPending_ = false;
   Request([] { return RequestNewPresetList(); }, [this](const std::string& reply) {
+    const QPointer<TfrmPreset> self(this);
     PresetListLoaded(reply);
-    if (std::exchange(reloadPending_, false)) ReloadPresetList();
+    if (self && std::exchange(reloadPending_, false)) ReloadPresetList();
   });
 }
 
 void TfrmPreset::PresetListLoaded(const std::string& reply) {
+  // A list that could not be had is not an empty one: what the window shows stays.
+  if (ReplyFailed(reply)) {
+    if (!std::exchange(quietFailure_, false)) ShowAlert("Please try again later.");
+    return;
+  }
+  quietFailure_ = false;
   List->Load(reply);
   // Published whole: the refresh thread and the minute check read the table meanwhile.
   PresetList presets;

@@ -49,6 +49,8 @@ class TfrmPreset : public GuideWindow {
 
   std::vector<TopPreset> top_;
   bool reloadPending_ = false;
+  bool quietFailure_ = false;
+  bool closed_ = false;  // a failure already told for the request chain under way
 };
 
 }  // namespace velomira

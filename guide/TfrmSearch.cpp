@@ -98,6 +98,8 @@ TfrmSearch::TfrmSearch(MainWindowHost& host) : GuideWindow(host, kSearchSpec) {
     return [query, page] { return RequestSearchPrograms(query.Category, query.Keyword, query.TimeCode, page); };
   };
   List->ShowEmpty = [this] { ShowNoneFound(); };
+  // The pages of a search shown in an earlier window are not this one's to turn.
+  List->ResetPages();
 }
 
 TfrmSearch::~TfrmSearch() = default;
@@ -111,13 +113,14 @@ void TfrmSearch::imgSearchClick() {
     return;
   }
   const std::size_t time = static_cast<std::size_t>(std::max(CmbTime->currentIndex(), 0));
-  SearchQuery& query = LastQuery();
-  query.Category = CategoryNumber(CmbCate->currentIndex());
-  query.Keyword = FromQString(TxtKey->text());
-  query.TimeCode = time < times_.size() ? times_[time].Code : times_.front().Code;
-  Request([query = query] { return RequestSearchPrograms(query.Category, query.Keyword, query.TimeCode); },
-          [this](const std::string& reply) {
-            if (List->Load(reply) == ProgramListPanel::LoadResult::Empty) ShowNoneFound();
+  const SearchQuery query{CategoryNumber(CmbCate->currentIndex()), FromQString(TxtKey->text()),
+                          time < times_.size() ? times_[time].Code : times_.front().Code};
+  Request([query] { return RequestSearchPrograms(query.Category, query.Keyword, query.TimeCode); },
+          [this, query](const std::string& reply) {
+            const auto result = List->Load(reply);
+            // The paging bar goes on with the search the list shows.
+            if (result != ProgramListPanel::LoadResult::Failed) LastQuery() = query;
+            if (result == ProgramListPanel::LoadResult::Empty) ShowNoneFound();
             TxtKey->setFocus();
           });
 }

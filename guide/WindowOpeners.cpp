@@ -15,4 +15,11 @@ void HandleFunctionWindow(MainWindowHooks& hooks, FunctionWindow kind, std::func
   };
 }
 
+void AddCloseSideWindows(MainWindowHooks& hooks, std::function<void()> close) {
+  hooks.CloseSideWindows = [close = std::move(close), others = hooks.CloseSideWindows] {
+    close();
+    if (others) others();
+  };
+}
+
 }  // namespace velomira

@@ -7,6 +7,8 @@
 #include <QWheelEvent>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
+#include <limits>
 #include <memory>
 
 #include "BannerChoice.h"
@@ -35,6 +37,7 @@ namespace {
 constexpr int kPanelStartTop = 233;  // just below the 230-pixel visible list area
 constexpr int kLayoutLimit = 240;    // lay out only while the strip's bottom is above this
 constexpr int kRowLabelWidth = 246;
+constexpr int kItemsWaitingAtMost = 40;  // items the ticker may run ahead of the layout
 
 // Takes a row out of the panel at once and frees it when control is back in the event
 // loop, so a row can go while one of its own handlers is still running.
@@ -46,7 +49,17 @@ void DiscardRow(QWidget* row) {
 
 }  // namespace
 
-void TfrmMain::LoadMainList(int category, int subIndex) { RequestList(category, subIndex, ListLoad::Selection); }
+void TfrmMain::LoadMainList(int category, int subIndex, std::function<void()> shown) {
+  RequestList(category, subIndex, ListLoad::Selection, [this, category, shown = std::move(shown)] {
+    welcome2->hide();
+    myedit_img->hide();
+    // Items of the list before would otherwise still come in under the new title.
+    StartFreshList();
+    SelectedCategory = category;
+    ApplyCategoryHighlight();
+    shown();
+  });
+}
 
 std::string TfrmMain::ListAddress(int category, int subIndex) const {
   if (category == MyListCategory) {
@@ -60,13 +73,14 @@ std::string TfrmMain::ListAddress(int category, int subIndex) const {
   return "http://" + urls[static_cast<std::size_t>(subIndex)];
 }
 
-void TfrmMain::RequestList(int category, int subIndex, ListLoad kind) {
+void TfrmMain::RequestList(int category, int subIndex, ListLoad kind, std::function<void()> shown) {
   // The member waits for a list he chose; a pass reload happens behind the rows.
   std::shared_ptr<WaitCursor> waiting;
+  const bool scrolled = TimerMain->isActive();
+  const bool ticked = TimerTicker->isActive();
   if (kind == ListLoad::Selection) {
     TimerTicker->stop();
     TimerMain->stop();
-    ListLines.clear();
     waiting = std::make_shared<WaitCursor>();
   } else if (listPending_) {
     return;
@@ -76,11 +90,36 @@ void TfrmMain::RequestList(int category, int subIndex, ListLoad kind) {
   const std::string url = ListAddress(category, subIndex);
   RunRequest(
       this, [url] { return url.empty() ? std::string() : HttpPostText(url); },
-      [this, serial, category, subIndex, url, kind, waiting](const std::string& reply) {
+      [this, serial, category, subIndex, url, kind, scrolled, ticked, waiting,
+       shown = std::move(shown)](const std::string& reply) mutable {
         if (serial != listSerial_) return;  // the member chose another list meanwhile
         listPending_ = false;
+        waiting.reset();
+        // My list's "212" is an answer (no own list); a list the lookup files do not
+        // name has no address and shows as a list without programs.
+        const bool noOwnList = category == MyListCategory && reply.compare(0, 3, "212") == 0;
+        if (!url.empty() && !noOwnList && ReplyFailed(reply)) {
+          ListRequestFailed(kind, scrolled, ticked);
+          return;
+        }
+        passFailureTold_ = false;
+        if (shown) shown();
         ApplyList(category, subIndex, url, kind, reply);
       });
+}
+
+void TfrmMain::ListRequestFailed(ListLoad kind, bool scrolled, bool ticked) {
+  if (kind == ListLoad::Selection) {
+    // A window or the tray may have taken the list's place meanwhile; they run it again.
+    if (!ScrollPaused) {
+      if (scrolled) TimerMain->start();
+      if (ticked) TimerTicker->start();
+    }
+  } else if (passFailureTold_) {
+    return;
+  }
+  passFailureTold_ = true;
+  ShowAlert("Please try again later.");
 }
 
 void TfrmMain::ApplyList(int category, int subIndex, const std::string& url, ListLoad kind,
@@ -94,12 +133,16 @@ void TfrmMain::ApplyList(int category, int subIndex, const std::string& url, Lis
     cycle.ListCycle = 1;
   } else if (kind == ListLoad::NextPass) {
     // Another pass: the lines come again after the items already there.
+    ForgetScrolledItems();
+    RebaseStrip();
     LineIndex = 0;
-    ++cycle.ListCycle;
+    // Counted only as far as a full reset needs; without one it never grows.
+    if (cycle.ListCycle < State().ReloadPasses) ++cycle.ListCycle;
   }
   TimerTicker->stop();
   TimerMain->stop();
-  ++LoadCount;
+  // Only "the first load after a selection" matters: the count must not come round to 1.
+  if (LoadCount < std::numeric_limits<std::uint8_t>::max()) ++LoadCount;
   ListLines.clear();
 
   if (category == MyListCategory && reply.compare(0, 3, "212") == 0) {
@@ -146,6 +189,9 @@ void TfrmMain::ApplyList(int category, int subIndex, const std::string& url, Lis
 void TfrmMain::TickerStep() {
   // A step that waits for the service lets the rows scroll on; it comes again.
   if (listPending_ || (newProgramsFor_ != 0 && newProgramsFor_ == listSerial_)) return;
+  // At the fast speed the ticker brings items faster than the strip scrolls them in;
+  // it waits while that many are still to be laid out.
+  if (Items.Count() - NextRenderIndex >= kItemsWaitingAtMost) return;
   ClientState& state = State();
   MainListCycle& cycle = ListCycleState();
   if (LineIndex < static_cast<std::int32_t>(ListLines.size())) {
@@ -155,8 +201,8 @@ void TfrmMain::TickerStep() {
     if (NewProgramsFollowLine(count, state.NewCheckSteps, CurrentCategory)) InsertNewPrograms(CurrentCategory);
     return;
   }
-  RequestList(CurrentCategory, CurrentSubIndex,
-              cycle.ListCycle == state.ReloadPasses ? ListLoad::FreshPass : ListLoad::NextPass);
+  const bool fresh = state.ReloadPasses > 0 && cycle.ListCycle >= state.ReloadPasses;
+  RequestList(CurrentCategory, CurrentSubIndex, fresh ? ListLoad::FreshPass : ListLoad::NextPass);
 }
 
 void TfrmMain::InsertNewPrograms(int category) {

@@ -1,5 +1,7 @@
 #include "MainListItems.h"
 
+#include <algorithm>
+
 namespace velomira {
 
 TVelomiraItem& TVelomiraMainList::AddNew() {
@@ -16,6 +18,11 @@ const TVelomiraItem& TVelomiraMainList::Get(int index) const {
 void TVelomiraMainList::Delete(int index) {
   if (index < 0 || index >= Count()) return;
   items_.erase(items_.begin() + index);
+}
+
+void TVelomiraMainList::DropFront(int count) {
+  if (count <= 0) return;
+  items_.erase(items_.begin(), items_.begin() + std::min(count, Count()));
 }
 
 void TVelomiraMainList::Clear() { items_.clear(); }

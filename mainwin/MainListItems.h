@@ -21,6 +21,8 @@ class TVelomiraMainList {
   TVelomiraItem& Get(int index);
   const TVelomiraItem& Get(int index) const;
   void Delete(int index);
+  // Frees the first count items; the others move to the front.
+  void DropFront(int count);
   void Clear();
   int Count() const { return static_cast<int>(items_.size()); }
 

@@ -169,31 +169,25 @@ void TfrmMain::ShowStatePicture(TImage* picture) {
 }
 
 void TfrmMain::imgNewsClick(int tag) {
-  welcome2->hide();
-  myedit_img->hide();
-  repaint();
-  ShowStatePicture(welcome);
-
-  StartFreshList();
-  SelectedCategory = tag;
-  ApplyCategoryHighlight();
-
-  LoadMainList(tag, 0);
-
-  auto* title = static_cast<QLabel*>(lblTitle);
+  LoadMainList(tag, 0, [this, tag] {
+    ShowStatePicture(welcome);
+    auto* title = static_cast<QLabel*>(lblTitle);
+    if (tag == MyListCategory) {
+      title->setText("My Velomira");
+      title->setToolTip(
+          "Choose and enjoy the categories you like best. Personalize your viewing and listening "
+          "experience with My Velomira Edit.");
+    } else if (tag >= 1 && tag <= CategoryCount) {
+      const CategoryInfo& category = CategoryTable[static_cast<std::size_t>(tag - 1)];
+      title->setText(ToQString(category.DisplayName));
+      title->setToolTip(ToQString(category.Description));
+    }
+  });
   if (tag == MyListCategory) {
-    title->setText("My Velomira");
-    title->setToolTip(
-        "Choose and enjoy the categories you like best. Personalize your viewing and listening "
-        "experience with My Velomira Edit.");
     CountUsage(&UsageRecord::OwnViewOpens);
   } else if (tag >= 1 && tag <= CategoryCount) {
-    const CategoryInfo& category = CategoryTable[static_cast<std::size_t>(tag - 1)];
-    title->setText(ToQString(category.DisplayName));
-    title->setToolTip(ToQString(category.Description));
-    CountCategoryClick(category.ServiceCode);
+    CountCategoryClick(CategoryTable[static_cast<std::size_t>(tag - 1)].ServiceCode);
   }
-
 }
 
 void TfrmMain::StartFreshList() {
@@ -205,15 +199,8 @@ void TfrmMain::StartFreshList() {
 }
 
 void TfrmMain::ShowSubCategory(int category, int subIndex, const std::string& title) {
-  // Items of the list before would otherwise still come in under the new title.
-  StartFreshList();
-  SelectedCategory = category;
-  ApplyCategoryHighlight();
   PickerOpen = false;
-  static_cast<QLabel*>(lblTitle)->setText(ToQString(title));
-  welcome2->hide();
-  myedit_img->hide();
-  LoadMainList(category, subIndex);
+  LoadMainList(category, subIndex, [this, title] { static_cast<QLabel*>(lblTitle)->setText(ToQString(title)); });
 }
 
 void TfrmMain::SubCategoryPickerClosed() {
@@ -241,10 +228,16 @@ void TfrmMain::imgPresetClick(int tag) {
   if (hooks_.OpenFunctionWindow) hooks_.OpenFunctionWindow(*this, static_cast<FunctionWindow>(tag));
 }
 
-void TfrmMain::SwapIn(QWidget* panel) { SwapMainPanel(PnlMain, panel); }
+void TfrmMain::SwapIn(QWidget* panel) {
+  SwapMainPanel(PnlMain, panel);
+  guestPanel_ = panel;
+  FitDisplay(false);
+}
 
 void TfrmMain::SwapBack(QWidget* panel) {
   SwapMainPanel(panel, PnlMain);
+  if (guestPanel_ == panel) guestPanel_ = nullptr;
+  FitDisplay(false);
   // The picture that opened the window was pressed when the panel went; it never saw
   // the pointer leave.
   for (THoverImage* picture : FunctionPictures) picture->SetClicked(false);

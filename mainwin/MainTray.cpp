@@ -77,6 +77,8 @@ void TfrmMain::RestoreFromTray() {
   showNormal();
   raise();
   activateWindow();
+  // A window in the main panel's place holds the list until its Back button.
+  if (guestPanel_) return;
   ScrollPaused = false;
   if (!ListEmpty) StartListTimers();
 }
@@ -119,8 +121,9 @@ void TfrmMain::ScreenSaverChanged(bool active) {
       TimerTicker->stop();
     }
   } else {
-    ScrollPaused = false;
     showNormal();
+    if (guestPanel_) return;
+    ScrollPaused = false;
     if (!ListEmpty) StartListTimers();
   }
 }
@@ -130,11 +133,20 @@ void TfrmMain::ToggleSimpleDisplay() {
   PlaySizeSound();
   CountUsage(&UsageRecord::DisplayToggles);
   state.SimpleDisplay = !state.SimpleDisplay;
-  auto step = [this] {
+  // A window in the main panel's place keeps its height (its Back button and paging
+  // bar lie below the reduced one); the main panel takes the new size when it is back.
+  if (!guestPanel_) FitDisplay(true);
+  StopSounds();
+}
+
+void TfrmMain::FitDisplay(bool animated) {
+  ClientState& state = State();
+  auto step = [this, animated] {
+    if (!animated) return;
     repaint();
     QThread::msleep(1);
   };
-  if (state.SimpleDisplay) {
+  if (state.SimpleDisplay && !guestPanel_) {
     for (auto* picture : CategoryPictures) picture->hide();
     for (auto* picture : FunctionPictures) picture->hide();
     while (height() > kSimpleHeight) {
@@ -144,19 +156,21 @@ void TfrmMain::ToggleSimpleDisplay() {
     resize(width(), kSimpleHeight);
     PnlMain->resize(width(), kSimpleHeight);
     PnlMain->SetPicture(LoadSkinPicture(state.FormDir, "Simple.gif"));
-  } else {
-    PnlMain->SetPicture(LoadSkinPicture(state.FormDir, "Main.gif"));
-    while (height() < kFullHeight) {
-      resize(width(), height() + kDisplayStep);
-      PnlMain->resize(width(), height());
-      step();
-    }
-    resize(width(), kFullHeight);
-    PnlMain->resize(width(), kFullHeight);
-    for (auto* picture : CategoryPictures) picture->show();
-    for (auto* picture : FunctionPictures) picture->show();
+    return;
   }
-  StopSounds();
+  QWidget* shown = guestPanel_ ? guestPanel_.data() : PnlMain;
+  // The main panel, hidden behind a window, keeps its reduced look until it is back.
+  if (!guestPanel_) PnlMain->SetPicture(LoadSkinPicture(state.FormDir, "Main.gif"));
+  while (height() < kFullHeight) {
+    resize(width(), height() + kDisplayStep);
+    shown->resize(width(), height());
+    step();
+  }
+  resize(width(), kFullHeight);
+  shown->resize(width(), kFullHeight);
+  if (guestPanel_) return;
+  for (auto* picture : CategoryPictures) picture->show();
+  for (auto* picture : FunctionPictures) picture->show();
 }
 
 void TfrmMain::RestoreTimers() {

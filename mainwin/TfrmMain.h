@@ -81,7 +81,7 @@ class TfrmMain : public QWidget, public MainWindowHost {
   std::int32_t CurrentCategory = 0;
   std::int32_t CurrentSubIndex = 0;
   std::string CurrentListUrl;
-  std::uint8_t LoadCount = 0;
+  std::uint8_t LoadCount = 0;  // counts up to 255 and stays there
   TVelomiraMainList Items;
 
   // ---- Navigation ----
@@ -111,9 +111,11 @@ class TfrmMain : public QWidget, public MainWindowHost {
   void ApplySpeed(int speed);  // check marks and intervals of a speed preset
 
   // ---- List and ticker ----
-  // Asks for a list in the background; the reply replaces the list when it arrives,
-  // unless another selection came first.
-  void LoadMainList(int category, int subIndex);
+  // Asks for a list the member chose in the background; the reply replaces the list
+  // when it arrives (the list before goes, then shown() titles the new one), unless
+  // another selection came first. A failed request says so and leaves the list shown
+  // before as it was.
+  void LoadMainList(int category, int subIndex, std::function<void()> shown);
   void TickerStep();
   void InsertNewPrograms(int category);
   void AddListItem(const std::string& text, bool isBanner);
@@ -140,6 +142,8 @@ class TfrmMain : public QWidget, public MainWindowHost {
   void ScreenSaverChanged(bool active);
   void HideToTray();         // the title bar's "to tray"
   void ToggleSimpleDisplay();  // the title bar's reduced display
+  // The window's height for what it shows: reduced only for the main panel.
+  void FitDisplay(bool animated);
   void RestoreTimers();      // the guide windows give the main window back
   void ExitProgram();        // hide, ClearListPanel, ShutdownClient, close
   void ShutdownClient();
@@ -174,8 +178,14 @@ class TfrmMain : public QWidget, public MainWindowHost {
 
   // The list's requests. A pass reload keeps the old rows scrolling until its reply.
   enum class ListLoad { Selection, NextPass, FreshPass };
-  void RequestList(int category, int subIndex, ListLoad kind);
+  void RequestList(int category, int subIndex, ListLoad kind, std::function<void()> shown = {});
   void ApplyList(int category, int subIndex, const std::string& url, ListLoad kind, const std::string& reply);
+  // The list shown stays; a selection's stopped timers run again as they ran before.
+  void ListRequestFailed(ListLoad kind, bool scrolled, bool ticked);
+  // Keeps the list bounded over a long run: items far above the top row go (the rows
+  // left are renumbered), and the strip is moved back so its top is at 0 again.
+  void ForgetScrolledItems();
+  void RebaseStrip();
   std::string ListAddress(int category, int subIndex) const;
   void AddNewProgramsItem();
 
@@ -186,6 +196,8 @@ class TfrmMain : public QWidget, public MainWindowHost {
 
   MainWindowHooks hooks_;
   QPointer<THoverLabel> popupLabel_;
+  // The panel of the window that has taken the main panel's place, if any.
+  QPointer<QWidget> guestPanel_;
   bool shutdownDone_ = false;
   bool trayAvailable_ = false;
   // Requests in flight. Every list request has a serial: a reply for an older list is
@@ -193,6 +205,8 @@ class TfrmMain : public QWidget, public MainWindowHost {
   std::uint32_t listSerial_ = 0;
   bool listPending_ = false;
   std::uint32_t newProgramsFor_ = 0;  // 0: none pending
+  // A pass that could not be had was told once; the ticker keeps asking quietly.
+  bool passFailureTold_ = false;
   bool minuteCheckPending_ = false;
 };
 

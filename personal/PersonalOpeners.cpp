@@ -27,10 +27,9 @@ void AddPersonalOpeners(MainWindowHooks& hooks) {
   hooks.OpenTellAFriend = [](const std::string& message, const std::string& itemText, const std::string&) {
     ShowTellAFriend(message, itemText);
   };
-  hooks.CloseSideWindows = [others = hooks.CloseSideWindows] {
+  AddCloseSideWindows(hooks, [] {
     if (frm_edit) frm_edit->MainWindowActivated();
-    if (others) others();
-  };
+  });
 }
 
 }  // namespace velomira

@@ -29,7 +29,6 @@ int main(int argc, char** argv) {
       refresh->Join();
     };
     AddGuideOpeners(hooks);
-    // After the guide openers: it passes on the window kinds it does not handle.
     AddPresetOpeners(hooks);
     AddAccountOpeners(hooks);
     AddPersonalOpeners(hooks);

@@ -21,6 +21,11 @@ const char* const kList = "/servlet/servlet.GetProgramList";
 
 class DailyWindowTest : public GuideTest {
  protected:
+  void SetUp() override {
+    GuideTest::SetUp();
+    service_.Reply(kList, Reply({}));
+  }
+
   TfrmDaily* Open() {
     auto* window = new TfrmDaily(host_);
     window->Open();
@@ -190,24 +195,26 @@ TEST_F(DailyWindowTest, ProgramsShowUnderTheHeaderAndPageWithTheOffsetOfTheMomen
   EXPECT_EQ(PageText(*window->List), "1 / 1");
 }
 
-// What each way of asking shows when no program comes back: a new category shows the
-// not-found view even for a failed request, a day's request alerts on a reply without
-// a status number and leaves the list empty.
-TEST_F(DailyWindowTest, NoProgramsShowTheNotFoundViewAndFailuresAlert) {
+// What each way of asking shows when no program comes back: a reply without programs
+// shows the not-found view; a failed one (nothing came, an error code, and for a day's
+// request a status that is no number) alerts and leaves the window as it was: its
+// list, its pressed day and its category.
+TEST_F(DailyWindowTest, NoProgramsShowTheNotFoundViewAndFailuresAlertAndKeepTheView) {
   struct Case {
     const char* what;
     bool byDay;  // the category is chosen first, then a day is clicked with this reply
     std::string reply;
-    bool alert;
-    bool notFound;
+    bool failed;
   };
   const Case cases[] = {
-      {"category, header only", false, Reply({}), false, true},
-      {"category, nothing at all", false, "", false, true},
-      {"day, header only", true, Reply({}), false, true},
-      {"day, nothing at all", true, "", true, false},
-      {"day, status not a number", true, Reply({ProgramRecord("P9", "Lost")}, "ab"), true, false},
-      {"day, status zero", true, Reply({ProgramRecord("P9", "Lost")}, "000"), true, false},
+      {"category, header only", false, Reply({}), false},
+      {"category, nothing at all", false, "", true},
+      {"category, error code", false, Reply({ProgramRecord("P9", "Lost")}, "303"), true},
+      {"day, header only", true, Reply({}), false},
+      {"day, nothing at all", true, "", true},
+      {"day, error code", true, Reply({ProgramRecord("P9", "Lost")}, "500"), true},
+      {"day, status not a number", true, Reply({ProgramRecord("P9", "Lost")}, "ab"), true},
+      {"day, status zero", true, Reply({ProgramRecord("P9", "Lost")}, "000"), true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -221,15 +228,26 @@ TEST_F(DailyWindowTest, NoProgramsShowTheNotFoundViewAndFailuresAlert) {
     }
     Settle(50);
     EXPECT_EQ(boxes.Messages(),
-              c.alert ? std::vector<std::string>{"Please try again later."} : std::vector<std::string>{});
-    EXPECT_EQ(FindRowLabel(window->List->PnlInfo, 'T', 0), nullptr);
-    const QDate shown = c.byDay ? QDate(2026, 12, 11) : QDate(2026, 12, 10);
-    if (c.notFound) {
+              c.failed ? std::vector<std::string>{"Please try again later."} : std::vector<std::string>{});
+    const QDate today(2026, 12, 10);
+    if (!c.failed) {
+      const QDate shown = c.byDay ? QDate(2026, 12, 11) : today;
+      EXPECT_EQ(FindRowLabel(window->List->PnlInfo, 'T', 0), nullptr);
       EXPECT_EQ(HeaderTexts(*window->List), (std::vector<std::string>{Header(shown, "News"), "program(s) not found."}));
       EXPECT_EQ(HeaderLabels(*window->List).back()->pos(), QPoint(2, 18));
       EXPECT_EQ(PageText(*window->List), "1 / 1");
+    } else if (c.byDay) {
+      // Thursday's programs of News, as before the click.
+      ASSERT_NE(FindRowLabel(window->List->PnlInfo, 'T', 0), nullptr);
+      EXPECT_EQ(FindRowLabel(window->List->PnlInfo, 'T', 0)->text(), "Morning Show");
+      EXPECT_EQ(HeaderTexts(*window->List), std::vector<std::string>{Header(today, "News")});
+      EXPECT_EQ(PressedDays(window), "0000100");
+      EXPECT_EQ(window->SelectedDay(), 5);
+      EXPECT_EQ(PageText(*window->List), "2 / 4");
     } else {
-      EXPECT_TRUE(HeaderTexts(*window->List).empty());
+      // The hint of a window without a category, which the choice goes back to.
+      EXPECT_EQ(window->CmbCate->currentIndex(), 0);
+      EXPECT_EQ(HeaderTexts(*window->List), std::vector<std::string>{Header(today, "HOTTEST STUFF")});
     }
     delete window;
   }

@@ -254,22 +254,29 @@ TEST_F(PresetWindowTest, DeleteSendsTheCheckedKeysRunTogetherAndReloadsFromTheTo
   EXPECT_EQ(Check(window, 1), nullptr);
 }
 
-TEST_F(PresetWindowTest, PresetTableFollowsTheListAndAFailedReloadKeepsIt) {
+TEST_F(PresetWindowTest, PresetTableFollowsTheListAndAFailedReloadKeepsBoth) {
   service_.Reply(ListPath, Reply({Preset("11", "One"), Preset("12", "Two")}));
   TfrmPreset* window = OpenWindow();
   const int height = window->List->pnlInfo->height();
   const int maximum = window->List->scbPreset->maximum();
   ASSERT_EQ(State().PresetTable.Get()->size(), 2u);
 
-  // The service could not be reached: the list empties, the presets stay as they were.
-  service_.Reply(ListPath, "");
-  window->ReloadPresetList();
-  WaitIdle(window);
-  EXPECT_EQ(window->List->Count(), 0);
-  EXPECT_TRUE(window->List->pnlInfo->findChildren<QWidget*>().isEmpty());
-  EXPECT_EQ(window->List->pnlInfo->height(), height);
-  EXPECT_EQ(window->List->scbPreset->maximum(), maximum);
-  EXPECT_EQ(State().PresetTable.Get()->size(), 2u);
+  // The service could not be reached or answered with an error: it is said, and the
+  // list and the presets stay as they were.
+  for (const std::string& failed : {std::string(), Reply({}, "303")}) {
+    service_.Reply(ListPath, failed);
+    BoxAnswerer boxes;
+    window->ReloadPresetList();
+    WaitIdle(window);
+    Settle(20);
+    EXPECT_EQ(boxes.Messages(), std::vector<std::string>{"Please try again later."});
+    EXPECT_EQ(window->List->Count(), 2);
+    ASSERT_NE(Label(window, 'T', 1), nullptr);
+    EXPECT_EQ(Label(window, 'T', 1)->text(), "Two");
+    EXPECT_EQ(window->List->pnlInfo->height(), height);
+    EXPECT_EQ(window->List->scbPreset->maximum(), maximum);
+    EXPECT_EQ(State().PresetTable.Get()->size(), 2u);
+  }
 
   // The service holds no presets any more: none is left to ring either.
   service_.Reply(ListPath, Reply({}));

@@ -136,7 +136,9 @@ TEST_F(ProgramListTest, WhichRepliesCountAsFailed) {
       {Reply({}), false, Result::Empty},
       {"100", false, Result::Empty},  // shorter than a header
       {Reply({record}), true, Result::Loaded},
-      {Reply({record}, "212"), true, Result::Loaded},
+      {Reply({record}, "212"), true, Result::Failed},  // an error code
+      {Reply({record}, "303"), false, Result::Failed},
+      {Reply({record}, "199"), false, Result::Loaded},
       {Reply({record}, "abc"), false, Result::Loaded},
       {Reply({record}, "abc"), true, Result::Failed},
       {Reply({record}, "000"), true, Result::Failed},

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <functional>
 
 #include "GuideFixture.h"
 #include "ListProbe.h"
@@ -194,6 +195,55 @@ TEST_F(SearchWindowTest, AnEmptyKeywordIsRefusedAndAFailedSearchKeepsTheList) {
   EXPECT_EQ(HeaderTexts(*window->List), std::vector<std::string>{"0 program(s) found."});
   EXPECT_EQ(FindRowLabel(window->List->PnlInfo, 'T', 0), nullptr);
   EXPECT_EQ(PageText(*window->List), "1 / 1");
+}
+
+// A search the service cannot answer (an HTTP error, an error code in the header, a
+// reply cut off as the connection closes) is told; the list, its pages and the search
+// the paging bar repeats stay those of the last search shown.
+TEST_F(SearchWindowTest, AFailedSearchIsToldAndKeepsTheListAndItsPages) {
+  // Each breaks in a service of its own, which the window is pointed at.
+  CannedService failing, coded, cutting;
+  failing.FailWith(kList, 500);
+  coded.Reply(kList, Reply({ProgramRecord("P9", "Lost")}, "303"));
+  cutting.Trickle(kList);
+  struct Case {
+    const char* What;
+    CannedService& Broken;
+    bool CutOff = false;
+  };
+  const Case cases[] = {{"HTTP 500", failing}, {"error code", coded}, {"connection closed", cutting, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    service_.Forget(kList);
+    service_.Reply(kList, Reply({ProgramRecord("P1", "Kept", "1", "3")}));
+    TfrmSearch* window = Open();
+    SearchFor(window, "kept");
+    c.Broken.PointIniAt(State().MainIniPath);
+    {
+      BoxAnswerer boxes;
+      window->TxtKey->setText("gone");
+      Click(window->imgSearch);
+      if (c.CutOff) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return cutting.Count(kList) == 1; }, 3000));
+        cutting.Stop();
+      }
+      WaitIdle(window);
+      Settle(50);
+      EXPECT_EQ(boxes.Messages(), std::vector<std::string>{"Please try again later."});
+    }
+    EXPECT_EQ(HeaderTexts(*window->List), std::vector<std::string>{"1 program(s) found."});
+    ASSERT_NE(FindRowLabel(window->List->PnlInfo, 'T', 0), nullptr);
+    EXPECT_EQ(FindRowLabel(window->List->PnlInfo, 'T', 0)->text(), "Kept");
+    EXPECT_EQ(PageText(*window->List), "1 / 3");
+
+    service_.PointIniAt(State().MainIniPath);
+    service_.Forget(kList);
+    service_.Reply(kList, Reply({ProgramRecord("P2", "Page two", "2", "3")}));
+    Click(window->List->PagingButtons[2]);
+    WaitIdle(window);
+    EXPECT_EQ(ListTargets(service_).back(), Search("cate1=0&keywd=kept&se_time=all", 2));
+    delete window;
+  }
 }
 
 // Counts the key presses that reach a control.

@@ -3,9 +3,11 @@
 #include <QLabel>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <functional>
 
 #include "MainWindowFixture.h"
 #include "controls/THoverImage.h"
+#include "controls/TPicturePanel.h"
 #include "core/dFunc.h"
 #include "mainwin/MainActions.h"
 #include "mainwin/TickerRules.h"
@@ -251,6 +253,112 @@ TEST_F(MainWindowTest, ScreenSaverHidesAndShowsTheWindow) {
   window->ScreenSaverChanged(false);
   EXPECT_TRUE(window->isVisible());
   EXPECT_FALSE(window->ScrollPaused);
+}
+
+// A window's panel in the main panel's place, with its Back button where the guide
+// windows have theirs (below the reduced height).
+QWidget* GuestPanel(TfrmMain* window) {
+  auto* panel = new QWidget(window);
+  panel->setObjectName("PnlGuest");
+  panel->resize(290, 360);
+  auto* back = new QWidget(panel);
+  back->setObjectName("imgOk");
+  back->setGeometry(12, 289, 60, 18);
+  panel->hide();
+  return panel;
+}
+
+bool Reachable(const TfrmMain* window, const QWidget* control) {
+  return control->isVisibleTo(window) &&
+         window->rect().contains(QRect(control->mapTo(window, QPoint(0, 0)), control->size()));
+}
+
+// Coming back from the tray or from behind the screen saver runs the list again only
+// when the main panel shows; a window in its place keeps it held until its Back.
+TEST_F(MainWindowTest, AWindowInTheMainPanelsPlaceKeepsTheListHeldThroughTrayAndScreenSaver) {
+  struct Case {
+    const char* What;
+    std::function<void(TfrmMain*)> HideAndShow;
+  };
+  const Case cases[] = {
+      {"tray icon",
+       [](TfrmMain* window) {
+         MainButtonAction(3);
+         window->RxTrayIcon1Click();
+       }},
+      {"tray menu",
+       [](TfrmMain* window) {
+         MainButtonAction(3);
+         window->open1Click();
+       }},
+      {"screen saver",
+       [](TfrmMain* window) {
+         window->ScreenSaverChanged(true);
+         window->ScreenSaverChanged(false);
+       }},
+  };
+  ServeCategory(4, Framed(SampleProgram("P1")));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    TfrmMain* window = Create();
+    window->show();
+    Choose(window, 4);
+    QWidget* guest = GuestPanel(window);
+    window->HoldList();
+    window->SwapIn(guest);
+
+    c.HideAndShow(window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->InTray);
+    EXPECT_TRUE(window->ScrollPaused);
+    EXPECT_FALSE(window->TimerMain->isActive());
+    EXPECT_FALSE(window->TimerTicker->isActive());
+    EXPECT_TRUE(guest->isVisible());
+    EXPECT_TRUE(window->PnlMain->isHidden());
+
+    // Its Back gives the place back and the list runs again.
+    window->RestoreTimers();
+    window->SwapBack(guest);
+    EXPECT_FALSE(window->ScrollPaused);
+    EXPECT_TRUE(window->TimerMain->isActive());
+    EXPECT_TRUE(window->TimerTicker->isActive());
+
+    // With the main panel showing, coming back runs the list.
+    c.HideAndShow(window);
+    EXPECT_FALSE(window->ScrollPaused);
+    EXPECT_TRUE(window->TimerMain->isActive());
+    EXPECT_TRUE(window->TimerTicker->isActive());
+    delete window;
+  }
+}
+
+// The reduced display is for the main panel: a window in its place keeps its full
+// height (its Back button lies below the reduced one), whether the display was reduced
+// before the window came or while it showed; the main panel comes back reduced.
+TEST_F(MainWindowTest, TheReducedDisplayKeepsAWindowsBackButtonReachable) {
+  for (const bool reduceFirst : {true, false}) {
+    SCOPED_TRACE(reduceFirst ? "reduced, then the window" : "the window, then reduced");
+    TfrmMain* window = Create();
+    QWidget* guest = GuestPanel(window);
+    QWidget* back = guest->findChild<QWidget*>("imgOk");
+    if (reduceFirst) MainButtonAction(4);
+    window->SwapIn(guest);
+    if (!reduceFirst) MainButtonAction(4);
+    EXPECT_TRUE(State().SimpleDisplay);
+    EXPECT_TRUE(Reachable(window, back));
+    EXPECT_EQ(guest->height(), 360);
+
+    window->SwapBack(guest);
+    EXPECT_EQ(window->height(), 266);
+    EXPECT_EQ(window->PnlMain->height(), 266);
+    EXPECT_TRUE(window->CategoryPictures[0]->isHidden());
+    EXPECT_TRUE(window->FunctionPictures[5]->isHidden());
+
+    MainButtonAction(4);
+    EXPECT_EQ(window->height(), 360);
+    EXPECT_FALSE(window->CategoryPictures[0]->isHidden());
+    delete window;
+  }
 }
 
 TEST_F(MainWindowTest, ExitSavesSettingsSendsTheUsageLogAndStopsTheRefresh) {

@@ -1,6 +1,8 @@
 // The main list: loading, ticker, banners, new programs, clicks and the usage log.
 #include <QAction>
 #include <QMenu>
+#include <QPointer>
+#include <algorithm>
 #include <QTest>
 
 #include "MainWindowFixture.h"
@@ -8,6 +10,8 @@
 #include "controls/THoverLabel.h"
 #include "controls/TImage.h"
 #include "controls/TMyImage.h"
+#include "controls/CodePageText.h"
+#include "controls/Tag.h"
 #include "core/dFunc.h"
 #include "mainwin/MainListCycle.h"
 #include "mainwin/TickerRules.h"
@@ -172,8 +176,8 @@ TEST_F(MainWindowTest, MyListReply212ShowsTheEditInvitationAndStartsNothing) {
   EXPECT_EQ(State().Usage.OwnViewOpens, 1);
 }
 
-TEST_F(MainWindowTest, AnEmptyReplyShowsTheNoProgramsPicture) {
-  ServeCategory(5, "");
+TEST_F(MainWindowTest, AListWithoutProgramsShowsTheNoProgramsPicture) {
+  ServeCategory(5, Framed(""));
   TfrmMain* window = Create();
   Choose(window, 5);
   EXPECT_TRUE(window->ListEmpty);
@@ -236,6 +240,66 @@ TEST_F(MainWindowTest, AfterReloadPassesTheListStartsAfreshAndScrollsIn) {
   EXPECT_TRUE(window->RowLabel('T', 0)->isVisibleTo(window));
   EXPECT_EQ(window->RowLabel('T', 0)->parentWidget(), window->PnlInfo);
   EXPECT_GT(window->PnlInfo->height(), 0);
+}
+
+// Without full resets every pass appends its lines again. Over thousands of ticker
+// steps (more than 255 loads, at the scroll and layout rates of the medium and of the
+// fast speed) the items and the strip stay bounded, the rows on the screen are never
+// laid out afresh by a load counted as the first, and every row still names its item.
+TEST_F(MainWindowTest, AListRunningForDaysStaysBounded) {
+  State().ReloadPasses = 0;
+  State().BannerSteps = 0;
+  State().NewCheckSteps = 0;
+  ServeCategory(4, Framed(Lines(3)));
+  TfrmMain* window = Create();
+  // The test is the clock: nothing moves but the steps below.
+  for (QTimer* timer : {window->TimerMain, window->TimerTicker, window->TimerList}) timer->setInterval(86400000);
+  Choose(window, 4);
+  struct Speed {
+    const char* Name;
+    int Steps;
+    int ScrollTicksPerStep;  // ticker interval / scroll interval
+    int LayoutsPer2Steps;    // 2 × ticker interval / 1000 ms
+  };
+  int mostItems = 0;
+  int tallestStrip = 0;
+  for (const Speed& speed : {Speed{"medium", 2400, 80, 8}, Speed{"fast", 1600, 16, 1}}) {
+    SCOPED_TRACE(speed.Name);
+    for (int step = 0; step < speed.Steps; ++step) {
+      std::vector<QPointer<THoverLabel>> shown;
+      for (THoverLabel* label : window->PnlInfo->findChildren<THoverLabel*>()) shown.emplace_back(label);
+      Tick(window);
+      for (const auto& label : shown) {
+        ASSERT_TRUE(label && label->parentWidget() == window->PnlInfo) << "step " << step;
+      }
+      for (int tick = 0; tick < speed.ScrollTicksPerStep; ++tick) window->TimerMainTimer();
+      for (int layout = 0; layout < (speed.LayoutsPer2Steps + step % 2) / 2; ++layout) window->TimerListTimer();
+      mostItems = std::max(mostItems, window->Items.Count());
+      tallestStrip = std::max(tallestStrip, window->PnlInfo->height());
+    }
+  }
+  EXPECT_GT(service_.RequestsTo("/list/4").size(), 300u);
+  EXPECT_LE(mostItems, 160);
+  EXPECT_LE(tallestStrip, 8000);
+  EXPECT_GT(window->LoadCount, 1);
+
+  const auto rows = window->PnlInfo->findChildren<THoverLabel*>();
+  ASSERT_FALSE(rows.empty());
+  for (THoverLabel* label : rows) {
+    const int index = Tag(label);
+    ASSERT_GE(index, 0);
+    ASSERT_LT(index, window->Items.Count());
+    EXPECT_EQ(label->objectName().mid(1), QString::number(index));
+    if (label->objectName().startsWith('T')) {
+      const std::string& text = window->Items.Get(index).Text;
+      EXPECT_EQ(FromQString(label->text()), "Title " + text.substr(0, text.find('\x01')));
+    }
+  }
+  // The step-back button still goes back a good way, and ends at the first item kept.
+  for (int back = 0; back < 300; ++back) window->TransparentButton3Click(3);
+  EXPECT_EQ(window->TopItemIndex, -1);
+  ASSERT_NE(window->RowLabel('T', 0), nullptr);
+  EXPECT_GE(window->Items.Count(), 100);
 }
 
 TEST_F(MainWindowTest, ClickWithoutAddressOffersAPresetUnlessItIsText) {
