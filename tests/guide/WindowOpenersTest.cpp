@@ -84,7 +84,9 @@ TEST_F(WindowOpenersTest, OpeningAKindAgainRightAfterItsBackGivesANewWindow) {
     GuideWindow* window = Open(hooks, kind);
     ASSERT_NE(window, nullptr) << static_cast<int>(kind);
     EXPECT_NE(window, last.data());
-    if (kind == FunctionWindow::Preset) EXPECT_TRUE(PresetWindowOpen);
+    if (kind == FunctionWindow::Preset) {
+      EXPECT_TRUE(PresetWindowOpen);
+    }
     last = window;
     window->imgOkClick();  // no event loop: the old window is not freed yet
   }
